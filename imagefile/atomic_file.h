@@ -1,0 +1,40 @@
+#pragma once
+// AtomicFile: a file written beside its target and renamed over it only when
+// the whole write succeeded.
+//
+// open() creates a uniquely named temporary file in the target's folder.
+// commit() flushes and closes it and renames it over the target (replacing
+// an existing file in one step). Destroying an AtomicFile that was not
+// committed removes the temporary file, so a failed write leaves neither a
+// partial file nor a changed target.
+
+#include <cstdio>
+#include <string>
+
+#include "engine/result.h"
+
+namespace trimlet {
+
+class AtomicFile {
+ public:
+  static Result<AtomicFile> open(const std::string& target);
+  AtomicFile(AtomicFile&& other) noexcept;
+  AtomicFile& operator=(AtomicFile&& other) noexcept;
+  AtomicFile(const AtomicFile&) = delete;
+  AtomicFile& operator=(const AtomicFile&) = delete;
+  ~AtomicFile();
+
+  FILE* stream() { return stream_; }
+  const std::string& temporaryPath() const { return temporary_; }
+  Status commit();
+  // Removes the temporary file now (also done by the destructor).
+  void discard();
+
+ private:
+  AtomicFile() = default;
+  FILE* stream_ = nullptr;
+  std::string target_;
+  std::string temporary_;
+};
+
+}  // namespace trimlet

@@ -1,0 +1,50 @@
+#pragma once
+// Format dispatch: the one table through which the pipeline, the thumbnail
+// builder and the manual cropping window read and write image files.
+//
+// A file's format comes from its name alone: the last three characters,
+// upper-cased: "JPG" 0, "TGA" 1, "BMP" 2, "PNG" 4; any other ending is not an
+// image file (photo.jpeg is not; a name ending in "xjpg" is a JPEG). Output
+// formats: 0 JPEG ".jpg", 1 Targa ".tga", 2 bitmap ".bmp", 3 same as the
+// source (path unchanged, the source's writer), 4 PNG ".png"; the extension
+// replaces the last four characters of the output path.
+//
+// Readers return an ImageBuffer with 1, 3 or 4 channels, rows bottom-up, or
+// no image and a reason. Writers take 3- or 4-channel images; JPEG and bitmap
+// ignore a fourth byte, Targa and PNG write it as alpha. Every writer writes
+// a temporary file beside the target and renames it over the target only
+// when the whole write succeeded; on failure the target is untouched.
+
+#include <string>
+#include <string_view>
+
+#include "engine/image/image_buffer.h"
+#include "engine/result.h"
+
+namespace trimlet {
+
+enum SourceFormatCode { kSourceNone = -1, kSourceJpeg = 0, kSourceTarga = 1, kSourceBitmap = 2, kSourcePng = 4 };
+enum OutputFormatCode { kOutputJpeg = 0, kOutputTarga = 1, kOutputBitmap = 2, kOutputSame = 3, kOutputPng = 4 };
+
+// kSourceNone when the name is not an image file.
+int sourceFormatOf(std::string_view name);
+bool isImageFileName(std::string_view name);
+
+// ".jpg", ".tga", ".bmp", ".png" for 0, 1, 2, 4; empty for 3 and anything else.
+std::string outputExtension(int outputFormat);
+// `path` with its last four characters replaced by `extension` (the whole
+// path when it is shorter than four characters).
+std::string replaceLastFour(const std::string& path, const std::string& extension);
+
+struct WriteOptions {
+  int jpegQuality = 75;
+  bool targaRle = true;
+};
+
+// Reads with the reader of `sourceFormat` (0, 1, 2 or 4).
+Result<ImageBuffer> readImageFile(int sourceFormat, const std::string& path);
+// Writes with the writer of `format`, a source-format code (0, 1, 2 or 4).
+Status writeImageFile(int format, const std::string& path, const ImageBuffer& image,
+                      const WriteOptions& options);
+
+}  // namespace trimlet
