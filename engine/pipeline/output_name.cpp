@@ -1,0 +1,27 @@
+#include "engine/pipeline/output_name.h"
+
+#include "imagefile/image_format.h"
+
+namespace trimlet {
+
+std::string affixedName(const std::string& name, const std::string& affix, int position) {
+  if (position == kAffixPostfix) {
+    const size_t cut = name.size() >= 4 ? name.size() - 4 : 0;
+    return name.substr(0, cut) + affix + name.substr(cut);
+  }
+  return affix + name;
+}
+
+std::string outputPathFor(const std::string& outputFolder, const std::string& name,
+                          const std::string& affix, int position) {
+  return outputFolder + affixedName(name, affix, position);
+}
+
+std::string targetPathFor(const std::string& outputPath, int outputFormat) {
+  if (outputFormat == kOutputSame) return outputPath;
+  const std::string extension = outputExtension(outputFormat);
+  if (extension.empty()) return outputPath;
+  return replaceLastFour(outputPath, extension);
+}
+
+}  // namespace trimlet

@@ -1,0 +1,24 @@
+#pragma once
+// Names of the files a batch writes.
+//
+//   affixedName: with position 1 (postfix) the name without its last four
+//     characters, then the affix, then those four characters
+//     (photo.jpg + _c -> photo_c.jpg); with 0 (prefix) the affix, then the
+//     name (c_photo.jpg).
+//   outputPathFor: the output folder (ending with "/") followed by that name.
+//   targetPathFor: by output format, the last four characters replaced by
+//     ".jpg" (0), ".tga" (1), ".bmp" (2) or ".png" (4); 3 (same as source)
+//     leaves the path as it is.
+
+#include <string>
+
+namespace trimlet {
+
+enum AffixPositionCode { kAffixPrefix = 0, kAffixPostfix = 1 };
+
+std::string affixedName(const std::string& name, const std::string& affix, int position);
+std::string outputPathFor(const std::string& outputFolder, const std::string& name,
+                          const std::string& affix, int position);
+std::string targetPathFor(const std::string& outputPath, int outputFormat);
+
+}  // namespace trimlet
