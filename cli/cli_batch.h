@@ -1,0 +1,48 @@
+#pragma once
+// The command-line batch: the batch walk over SOURCE, each file through its
+// own pipeline, with one or more jobs.
+//
+// With several jobs the files are decoded and cropped at the same time, but
+// everything that is seen or decided happens in the order of the files: the
+// overwrite check, the write and the messages of file n come after those of
+// file n - 1. The files written are therefore byte-identical to a one-job
+// run, and prompts come one at a time.
+
+#include <atomic>
+#include <cstdio>
+#include <string>
+
+#include "cli/batch_settings.h"
+#include "cli/cli_options.h"
+#include "output/batch/overwrite_check.h"
+
+namespace trimlet {
+
+struct BatchSummary {
+  int total = 0;      // image files found
+  int processed = 0;  // cropped (written, skipped or, in a dry run, shown)
+  int written = 0;
+  int skipped = 0;
+  int failed = 0;
+  bool cancelled = false;
+};
+
+struct BatchRequest {
+  std::string source;  // ending with "/"
+  std::string output;  // ending with "/"
+  bool recurse = false;
+  bool dryRun = false;
+  int jobs = 1;
+  std::string affix;
+  int affixPosition = 0;
+  OverwriteMode overwrite = OverwriteMode::kAsk;
+};
+
+// Runs the batch. `prompt` answers existing targets in ask mode. File lines
+// of a dry run go to `out`; errors, skips and progress (when `progress`) to
+// `err`. `cancel` is polled between files.
+BatchSummary runCliBatch(const BatchRequest& request, const BatchSettings& settings,
+                         OverwritePrompt& prompt, FILE* out, FILE* err, bool progress,
+                         const std::atomic<bool>& cancel);
+
+}  // namespace trimlet
