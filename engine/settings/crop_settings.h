@@ -139,6 +139,9 @@ int normaliseNoiseThreshold(int threshold, int filterSize);
 // percent above 100 becomes 100; pixels outward stays.
 int normaliseCutValue(int value, int cutType, int cutDirection, int inwardCutLimit);
 
+// The inward-cut limit handed over by the pipeline: a negative value becomes 0.
+int normaliseInwardCutLimit(int limit);
+
 struct SideAmounts {
   int left = 0;
   int right = 0;
