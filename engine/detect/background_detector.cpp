@@ -1,0 +1,59 @@
+// BackgroundDetector::detect: mask, noise filter and rectangle scans.
+#include "engine/detect/background_detector.h"
+
+#include <memory>
+#include <new>
+#include <string>
+
+#include "engine/detect/noise_filter.h"
+#include "engine/detect/row_extents.h"
+#include "engine/image/checked_size.h"
+
+namespace trimlet {
+
+Status BackgroundDetector::detect(const uint8_t* pixels, int width, int height, int bytesPerPixel,
+                                  Rgb background) {
+  std::string reason;
+  size_t count = 0;
+  if (!imageByteCount(width, height, 1, &count, &reason)) return Status::failure(reason);
+  if (pixels == nullptr) return Status::failure("There is no image to examine.");
+
+  const int step = bytesPerPixel == 4 ? 4 : 3;
+  if (wholeSelect_) {
+    width_ = width;
+    height_ = height;
+    bytesPerPixel_ = bytesPerPixel;
+    rect_ = DetectedRect{0, 0, width - 1, height - 1};
+    return Status::success();
+  }
+
+  // The mask lives for this detection only. The filtered mask is never held
+  // whole: the rectangle needs only where each filtered row's foreground
+  // starts and ends.
+  std::unique_ptr<uint8_t[]> mask(new (std::nothrow) uint8_t[count]);
+  detail::RowExtentSink extents(width, height);
+  if (!mask || !extents.ok()) {
+    return Status::failure("There is not enough memory to examine the image.");
+  }
+  computeForegroundMask(pixels, width, height, step, background, tolerance_, mask.get());
+  Status filtered =
+      detail::filterRows(mask.get(), width, height, filterSize_, noiseThreshold_, extents);
+  if (!filtered) return filtered;
+
+  detail::ScanOutcome outcome;
+  outcome.topHitColumn = topHitColumn_;
+  outcome.leftHitRow = leftHitRow_;
+  outcome.rightHitRow = rightHitRow_;
+  detail::rectangleFromExtents(extents.extents(), outcome);
+
+  width_ = width;
+  height_ = height;
+  bytesPerPixel_ = bytesPerPixel;
+  rect_ = outcome.rect;
+  topHitColumn_ = outcome.topHitColumn;
+  leftHitRow_ = outcome.leftHitRow;
+  rightHitRow_ = outcome.rightHitRow;
+  return Status::success();
+}
+
+}  // namespace trimlet

@@ -1,0 +1,148 @@
+// The square noise filter: a pixel stays foreground when its window of
+// (2r + 1) x (2r + 1) mask pixels, r = filterSize / 2, clipped to the image,
+// holds at least `threshold` foreground pixels.
+//
+// Counting every window would cost (2r + 1)^2 per pixel. Instead each band of
+// rows keeps, per column, the count of foreground pixels in the rows of the
+// current window (added and dropped one row at a time), and each row slides a
+// horizontal sum over those column counts. Both are exact counts, so the
+// result equals the full count at every pixel, borders included: the column
+// counts are padded with zeros where the window leaves the image.
+#include "engine/detect/noise_filter.h"
+
+#include <algorithm>
+#include <cstring>
+#include <memory>
+#include <new>
+#include <string>
+
+#include "engine/detect/background_detector.h"
+#include "engine/detect/row_split.h"
+#include "engine/image/checked_size.h"
+
+namespace trimlet {
+namespace detail {
+namespace {
+
+using Count = int32_t;  // at most width x height < 2^29
+
+void addRow(const uint8_t* maskRow, int width, Count* counts) {
+  for (int x = 0; x < width; ++x) counts[x] += maskRow[x];
+}
+void removeRow(const uint8_t* maskRow, int width, Count* counts) {
+  for (int x = 0; x < width; ++x) counts[x] -= maskRow[x];
+}
+
+struct Window {
+  int rx;  // horizontal and vertical radius, each at most the image side
+  int ry;
+  int threshold;
+};
+
+// One band of output rows [firstRow, endRow). `padded` holds width + 2 rx
+// zeroed counts, the rx on each side staying 0; `prefix` has room for one
+// more than that, its first element 0.
+void filterBand(const uint8_t* mask, int width, int height, const Window& window, int band,
+                int firstRow, int endRow, Count* padded, Count* prefix, FilteredRowSink& sink) {
+  const int rx = window.rx;
+  const int ry = window.ry;
+  Count* counts = padded + rx;
+  const size_t stride = size_t(width);
+  auto maskRow = [&](int y) { return mask + size_t(y) * stride; };
+  const int windowLast = std::min(height - 1, firstRow + ry);
+  for (int y = std::max(0, firstRow - ry); y <= windowLast; ++y) {
+    addRow(maskRow(y), width, counts);
+  }
+
+  const int span = 2 * rx + 1;
+  const int paddedWidth = width + 2 * rx;
+  for (int y = firstRow; y < endRow; ++y) {
+    // prefix[i] is the sum of padded[0 .. i - 1]; the horizontal window at
+    // column x covers padded[x .. x + 2 rx]. The prefix is one add per
+    // column and the differences vectorise.
+    for (int i = 0; i < paddedWidth; ++i) prefix[i + 1] = prefix[i] + padded[i];
+    uint8_t* out = sink.rowBuffer(band, y);
+    const Count threshold = window.threshold;
+    for (int x = 0; x < width; ++x) out[x] = prefix[x + span] - prefix[x] >= threshold ? 1 : 0;
+    sink.rowDone(band, y, out);
+    // Move the vertical window on to row y + 1.
+    if (y + 1 < endRow) {
+      if (y - ry >= 0) removeRow(maskRow(y - ry), width, counts);
+      if (y + 1 + ry < height) addRow(maskRow(y + 1 + ry), width, counts);
+    }
+  }
+}
+
+}  // namespace
+
+Status filterRows(const uint8_t* mask, int width, int height, int filterSize, int threshold,
+                  FilteredRowSink& sink) {
+  std::string reason;
+  size_t pixels = 0;
+  if (!imageByteCount(width, height, 1, &pixels, &reason)) return Status::failure(reason);
+  const size_t stride = size_t(width);
+  if (filterSize == 1) {
+    forRowBands(height, width, [&](int band, int firstRow, int endRow) {
+      for (int y = firstRow; y < endRow; ++y) sink.rowDone(band, y, mask + size_t(y) * stride);
+    });
+    return Status::success();
+  }
+  const int r = filterSize / 2;
+  if (r < 0) {
+    // An empty window counts nothing.
+    for (int y = 0; y < height; ++y) {
+      uint8_t* out = sink.rowBuffer(0, y);
+      std::memset(out, 0 >= threshold ? 1 : 0, stride);
+      sink.rowDone(0, y, out);
+    }
+    return Status::success();
+  }
+  // A window reaching past every border counts the same as one that just
+  // reaches them, so the radius never needs to exceed the image.
+  const Window window{std::min(r, width), std::min(r, height), threshold};
+
+  const size_t paddedCount = stride + 2 * size_t(window.rx);  // below 2^31
+  std::unique_ptr<Count[]> counts[kMaxRowBands];
+  std::unique_ptr<Count[]> prefixes[kMaxRowBands];
+  for (int band = 0; band < kMaxRowBands; ++band) {
+    counts[band].reset(new (std::nothrow) Count[paddedCount]());
+    prefixes[band].reset(new (std::nothrow) Count[paddedCount + 1]());
+    if (!counts[band] || !prefixes[band]) {
+      return Status::failure("There is not enough memory to filter the image.");
+    }
+  }
+  forRowBands(height, width, [&](int band, int firstRow, int endRow) {
+    filterBand(mask, width, height, window, band, firstRow, endRow, counts[band].get(),
+               prefixes[band].get(), sink);
+  });
+  return Status::success();
+}
+
+}  // namespace detail
+
+namespace {
+
+// Writes every filtered row into the output mask.
+class MaskSink : public detail::FilteredRowSink {
+ public:
+  MaskSink(uint8_t* out, int width) : out_(out), width_(width) {}
+  uint8_t* rowBuffer(int, int y) override { return out_ + size_t(y) * size_t(width_); }
+  void rowDone(int, int y, const uint8_t* row) override {
+    uint8_t* target = rowBuffer(0, y);
+    if (row != target) std::memcpy(target, row, size_t(width_));
+  }
+
+ private:
+  uint8_t* out_;
+  int width_;
+};
+
+}  // namespace
+
+Status filterNoise(const uint8_t* mask, int width, int height, int filterSize, int threshold,
+                   uint8_t* out) {
+  MaskSink sink(out, width);
+  return detail::filterRows(mask, width, height, filterSize, threshold, sink);
+}
+
+}  // namespace trimlet
