@@ -1,0 +1,104 @@
+#pragma once
+// CKivoApp: the application object's state, and the interfaces through
+// which the panes and the main frame reach one another.
+//
+// Every pane stores itself in its slot when it is constructed; panes call one
+// another only through these five pointers. The slots hold interfaces, so a
+// test can put a fake in any of them.
+//
+// Folder paths passed between panes always end with "/".
+
+#include <QString>
+#include <QtGlobal>
+
+#include "engine/pipeline/pipeline_ports.h"
+#include "engine/settings/profile_store.h"
+
+namespace trimlet {
+
+class ImagePipeline;
+class ImageViewModel;
+struct ViewRect;
+
+// The folder tree pane (CFormLeft).
+class FolderTreePort {
+ public:
+  virtual ~FolderTreePort() = default;
+  virtual bool SelectFolder(const QString& path) = 0;
+  virtual void SelectAndRefreshFolder(const QString& path) = 0;
+  virtual void SelectCurrentFolder() = 0;
+};
+
+// The file list pane (CFormRUpper).
+class FileListPort {
+ public:
+  virtual ~FileListPort() = default;
+  virtual void FillFromFolder(const QString& folder) = 0;
+  virtual void SetViewMode(int mode) = 0;
+  virtual QString SelectedName() const = 0;
+  virtual void SetSelectedName(const QString& name) = 0;
+  virtual QString ListFolder() const = 0;
+  virtual bool NoFileChosen() const = 0;
+  // Removes every item (the tree selected "My Computer").
+  virtual void DeleteAllItems() = 0;
+};
+
+// The settings panel (CFormRMiddle): the pipeline's SettingsPanelPort plus
+// what the other panes ask of it.
+class SettingsPanePort : public SettingsPanelPort {
+ public:
+  // Reads the controls into the fields (the framework's commit).
+  virtual void CommitControls() = 0;
+  virtual void EnableForCurrentImage() = 0;
+};
+
+// The preview pane (CFormRLower): owner of the pipeline and the two views.
+class PreviewPanePort {
+ public:
+  virtual ~PreviewPanePort() = default;
+  virtual ImagePipeline& Pipeline() = 0;
+  virtual ImageViewModel& SourceView() = 0;
+  virtual void OpenImage(const QString& name) = 0;
+  virtual void FolderChanged(const QString& path) = 0;
+  // No image, ImageShown cleared, no current file, title "Trimlet".
+  virtual void ClearPreview() = 0;
+  virtual void ApplySettings() = 0;
+  // The view-mode commands pass through the preview to the list.
+  virtual void SetViewMode(int mode) = 0;
+  virtual void ParentFolder() = 0;
+  // Repaint both views (after a pane changed the source view's selection).
+  virtual void RepaintViews() = 0;
+};
+
+// The main frame (CMainFrame).
+class MainFramePort {
+ public:
+  virtual ~MainFramePort() = default;
+  virtual int GetViewMode() const = 0;
+  virtual void SetStatusValues(int sourceWidth, int sourceHeight, int resultWidth,
+                               int resultHeight, int sourceScale, int resultScale) = 0;
+  virtual void SetTitle(const QString& title) = 0;
+};
+
+class CKivoApp {
+ public:
+  QString CurrentFolder;  // the folder the file list shows, ending with "/"
+  QString StartupFolder;  // the working directory at launch
+  int ListSorting = 0;    // 1 while the file list sorts; item changes are ignored then
+  quint16 SystemLangId[2] = {9, 9};
+
+  FolderTreePort* LeftPane = nullptr;
+  FileListPort* ListPane = nullptr;
+  SettingsPanePort* SettingsPane = nullptr;
+  PreviewPanePort* PreviewPane = nullptr;
+  MainFramePort* MainFrame = nullptr;
+
+  // The profile store of the program (QSettings in the window program; the
+  // tests may put any store here). Never null once the program runs.
+  ProfileStore* Store = nullptr;
+};
+
+// The one application object.
+CKivoApp& theApp();
+
+}  // namespace trimlet
