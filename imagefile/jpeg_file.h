@@ -6,8 +6,16 @@
 // the Adobe inversion) are converted to red-green-blue and given 3 channels.
 // A fatal libjpeg error returns here through a saved jump point: no image and
 // the library's message as the reason; warnings go to standard error.
+// A file that ends inside its picture data is refused with the library's
+// "Premature end of JPEG file" (its picture would have an invented grey
+// part); one that lacks only its end marker is read.
+// Hostile files are bounded: the size is checked against the 2^31-byte limit
+// before anything is allocated, libjpeg's own memory (the whole-image
+// coefficient buffer of progressive and multi-scan files) is capped at
+// kJpegMemoryLimit, and a file of more than kJpegScanLimit scans is refused.
 // Write: 3 input components (a fourth byte is skipped), the library defaults,
-// the given quality (0-100) with baseline forcing off, top row first.
+// the given quality (0-100, default 75) with baseline forcing off, top row
+// first, through AtomicFile (an existing target is replaced only on success).
 
 #include <cstdio>
 #include <string>
@@ -15,6 +23,13 @@
 #include "engine/image/image_buffer.h"
 
 namespace trimlet {
+
+// libjpeg's working memory per read: enough for a progressive 4:4:4 picture
+// of some 170 megapixels.
+constexpr long kJpegMemoryLimit = 1L << 30;
+// Real progressive files have about ten scans; thousands of empty ones are
+// only a way to make a small file decode for minutes.
+constexpr int kJpegScanLimit = 500;
 
 Result<ImageBuffer> readJpeg(const std::string& path);
 Result<ImageBuffer> readJpegStream(FILE* stream);

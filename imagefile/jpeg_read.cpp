@@ -1,0 +1,128 @@
+// JPEG reading: header, start, one scan line at a time into a bottom-up
+// buffer, finish. See jpeg_file.h for the contract.
+#include <cstring>
+#include <string>
+
+#include "engine/image/checked_size.h"
+#include "imagefile/jpeg_error.h"
+#include "imagefile/jpeg_file.h"
+
+namespace trimlet {
+
+namespace {
+
+// Everything one read changes after its jump point is armed lives here, in
+// the caller's frame, and is reached through a pointer: after a jump the
+// values are the ones last stored (no volatile locals needed) and no object
+// with a destructor is skipped.
+struct JpegReadState {
+  jpeg_decompress_struct cinfo;
+  JpegErrorManager error;
+  jpeg_progress_mgr progress;
+  ImageBuffer image;
+  std::string reason;
+};
+
+void limitScans(j_common_ptr cinfo) {
+  if (!cinfo->is_decompressor) return;
+  if (reinterpret_cast<j_decompress_ptr>(cinfo)->input_scan_number > kJpegScanLimit)
+    failJpeg(cinfo, "The JPEG file has too many scans.");
+}
+
+// Kept out of decodeJpeg so the Result and its reason string are gone before
+// the library runs again.
+bool allocateImage(JpegReadState* state, int channels) {
+  auto image = ImageBuffer::create(state->cinfo.output_width, state->cinfo.output_height, channels);
+  if (!image) {
+    state->reason = image.reason();
+    return false;
+  }
+  state->image = image.take();
+  return true;
+}
+
+// One scan line of cyan, magenta, yellow and black to red, green, blue.
+// Adobe's files (those with its marker, YCCK among them) store the inks
+// inverted, 255 meaning none; others store 0 for none.
+void cmykToRgb(const JSAMPLE* in, uint8_t* out, JDIMENSION width, bool inverted) {
+  for (JDIMENSION x = 0; x < width; ++x, in += 4, out += 3) {
+    const unsigned k = inverted ? in[3] : 255u - in[3];
+    for (int c = 0; c < 3; ++c) {
+      const unsigned ink = inverted ? in[c] : 255u - in[c];
+      out[c] = static_cast<uint8_t>((ink * k + 127) / 255);
+    }
+  }
+}
+
+// Returns true with state->image filled; false with state->reason set.
+bool decodeJpeg(JpegReadState* state, FILE* stream) {
+  jpeg_decompress_struct* cinfo = &state->cinfo;
+  cinfo->err = installJpegErrorManager(&state->error);
+  if (setjmp(state->error.jump)) {
+    state->reason = state->error.message;
+    return false;
+  }
+  jpeg_create_decompress(cinfo);
+  cinfo->mem->max_memory_to_use = kJpegMemoryLimit;
+  state->progress.progress_monitor = limitScans;
+  cinfo->progress = &state->progress;
+  state->error.prematureEndIsFatal = true;
+  jpeg_stdio_src(cinfo, stream);
+  jpeg_read_header(cinfo, TRUE);
+  if (!imageSizeAllowed(cinfo->image_width, cinfo->image_height, &state->reason)) return false;
+  jpeg_start_decompress(cinfo);
+
+  const bool grey = cinfo->out_color_space == JCS_GRAYSCALE && cinfo->output_components == 1;
+  const bool rgb = cinfo->out_color_space == JCS_RGB && cinfo->output_components == 3;
+  const bool cmyk = cinfo->out_color_space == JCS_CMYK && cinfo->output_components == 4;
+  if (!grey && !rgb && !cmyk) {
+    state->reason = "The JPEG file has " + std::to_string(cinfo->output_components) +
+                    " colour components of an unknown kind.";
+    return false;
+  }
+  if (!allocateImage(state, grey ? 1 : 3)) return false;
+
+  const JDIMENSION width = cinfo->output_width;
+  JSAMPARRAY line = (*cinfo->mem->alloc_sarray)(reinterpret_cast<j_common_ptr>(cinfo), JPOOL_IMAGE,
+                                                 width * cinfo->output_components, 1);
+  const bool inverted = cinfo->saw_Adobe_marker;
+  while (cinfo->output_scanline < cinfo->output_height) {
+    if (jpeg_read_scanlines(cinfo, line, 1) != 1) {
+      state->reason = "The JPEG file could not be decoded.";
+      return false;
+    }
+    // The count after the read: the file's top line lands in the last row.
+    uint8_t* row = state->image.row(static_cast<int32_t>(cinfo->output_height - cinfo->output_scanline));
+    if (cmyk)
+      cmykToRgb(line[0], row, width, inverted);
+    else
+      std::memcpy(row, line[0], state->image.stride());
+  }
+  jpeg_finish_decompress(cinfo);
+  return true;
+}
+
+}  // namespace
+
+Result<ImageBuffer> readJpegStream(FILE* stream) {
+  if (!stream) return Result<ImageBuffer>::failure("There is no JPEG file to read.");
+  JpegReadState state;
+  std::memset(&state.cinfo, 0, sizeof state.cinfo);
+  std::memset(&state.progress, 0, sizeof state.progress);
+  const bool decoded = decodeJpeg(&state, stream);
+  // Releases every pool of the library (the scan-line buffer among them) on
+  // both roads; harmless when creation itself failed.
+  jpeg_destroy_decompress(&state.cinfo);
+  if (!decoded) return Result<ImageBuffer>::failure(state.reason);
+  return std::move(state.image);
+}
+
+Result<ImageBuffer> readJpeg(const std::string& path) {
+  FILE* file = std::fopen(path.c_str(), "rb");
+  if (!file) return Result<ImageBuffer>::failure("Cannot open the file " + path + ".");
+  auto image = readJpegStream(file);
+  std::fclose(file);
+  return image;
+}
+
+}  // namespace trimlet
