@@ -44,6 +44,7 @@ INSTANTIATE_TEST_SUITE_P(
         NewCase{"clamped into D", unscaled(), {100, 200}, {500, -20}, {401, 1}, {99, 0, 301, 199}},
         // 4 : 3, 100 pixels to the right: 75 down or up with the mouse.
         NewCase{"ratio down", unscaled(0.75f), {100, 200}, {200, 210}, {200, 275}, {99, 199, 100, 75}},
+        NewCase{"ratio level with the anchor goes down", unscaled(0.75f), {100, 200}, {200, 200}, {200, 275}, {99, 199, 100, 75}},
         NewCase{"ratio up", unscaled(0.75f), {100, 200}, {200, 190}, {200, 125}, {99, 124, 100, 75}},
         NewCase{"ratio leftwards", unscaled(0.75f), {200, 200}, {100, 300}, {100, 275}, {99, 199, 100, 75}},
         // The height would pass D's bottom: it stops there, the width follows
