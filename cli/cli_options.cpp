@@ -27,7 +27,8 @@ int parseCommandLine(int argc, const char* const* argv, CliOptions& options,
   app.add_option("--profile", options.profile,
                  "Read the settings from this INI file instead of Trimlet's own");
   app.add_option("--set", options.sets,
-                 "Override one stored value: \"Section/Value name=VALUE\" (repeatable)");
+                 "Override one stored value: \"Section/Value name=VALUE\" (repeatable)")
+      ->allow_extra_args(false);
 
   static const std::map<std::string, int> kFormats{
       {"jpg", 0}, {"tga", 1}, {"bmp", 2}, {"same", 3}, {"png", 4}};

@@ -23,8 +23,10 @@ page() {
   RANDOM=$8
   local w=${size%x*} h=${size#*x} draw=""
   for ((i = 0; i < specks; i++)); do
-    local px=$((RANDOM % w)) py=$((RANDOM % h)) r=$((RANDOM % 2))
-    draw+="circle $px,$py $((px + r)),$py "
+    # Dust: single dark pixels and pairs, as a scanner sees them.
+    local px=$((RANDOM % w)) py=$((RANDOM % h))
+    draw+="point $px,$py "
+    if ((RANDOM % 3 == 0)); then draw+="point $((px + 1)),$py "; fi
   done
   convert -size "$size" xc:white \( "$pic" -background white -rotate "$angle" \) \
     -geometry "+$x+$y" -composite -fill "#303030" -draw "$draw" "$out"
