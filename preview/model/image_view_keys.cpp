@@ -11,8 +11,8 @@ ViewResponse ImageViewModel::keyDown(ViewKey key, bool shift) {
   const ViewRect& d = layout_.image;
   const double s = scale().s;
   const CropRect before = host_.crop();
-  std::optional<CropRect> after = applySelectionKey(before, key, shift, cornersFromCrop(before, d, s),
-                                                    d, imageWidth_, imageHeight_);
+  std::optional<CropRect> after = applySelectionKey(
+      before, key, shift, cornersFromCrop(before, d, s), d, imageWidth_, imageHeight_);
   if (!after) return {};
   keyControll_ = true;
   CropRect crop = *after;

@@ -33,8 +33,7 @@ CropRect fitCropToNewImage(const CropRect& viewCropCopy, const CropRect& panelCr
 std::optional<ViewRect> selectionForNewImage(const CropRect& crop, const ViewRect& d,
                                              int sourceWidth) {
   if (crop.width <= 0 && crop.height <= 0) return std::nullopt;
-  const double s =
-      sourceWidth > d.width() ? static_cast<double>(d.width()) / sourceWidth : 1.0;
+  const double s = sourceWidth > d.width() ? static_cast<double>(d.width()) / sourceWidth : 1.0;
   const int64_t left = int64_t(truncToInt(crop.x * s)) + d.left;
   const int64_t top = int64_t(truncToInt(crop.y * s)) + d.top;
   const int64_t right = left + truncToInt(crop.width * s);

@@ -11,8 +11,7 @@ ViewRect square(int x, int y) { return {x, y, x + 5, y + 5}; }
 
 }  // namespace
 
-std::vector<Handle> selectionHandles(ViewPoint a, ViewPoint b, const ViewRect& d,
-                                     bool imageSeen) {
+std::vector<Handle> selectionHandles(ViewPoint a, ViewPoint b, const ViewRect& d, bool imageSeen) {
   std::vector<Handle> handles;
   const int x1 = std::min(a.x, b.x);
   const int y1 = std::min(a.y, b.y);

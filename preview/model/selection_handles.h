@@ -21,7 +21,16 @@
 
 namespace trimlet {
 
-enum class HandleKind { kTop, kBottom, kLeft, kRight, kTopLeft, kTopRight, kBottomLeft, kBottomRight };
+enum class HandleKind {
+  kTop,
+  kBottom,
+  kLeft,
+  kRight,
+  kTopLeft,
+  kTopRight,
+  kBottomLeft,
+  kBottomRight
+};
 
 struct Handle {
   HandleKind kind;
@@ -30,7 +39,6 @@ struct Handle {
 };
 
 // The handles for the selection through corners a and b (in any order).
-std::vector<Handle> selectionHandles(ViewPoint a, ViewPoint b, const ViewRect& d,
-                                     bool imageSeen);
+std::vector<Handle> selectionHandles(ViewPoint a, ViewPoint b, const ViewRect& d, bool imageSeen);
 
 }  // namespace trimlet

@@ -27,8 +27,8 @@ Corners cornersFromCropInside(const CropRect& crop, const ViewRect& d, double s)
 }
 
 std::optional<CropRect> applySelectionKey(const CropRect& crop, ViewKey key, bool shift,
-                                          const Corners& placed, const ViewRect& d,
-                                          int imageWidth, int imageHeight) {
+                                          const Corners& placed, const ViewRect& d, int imageWidth,
+                                          int imageHeight) {
   CropRect out = crop;
   const int64_t right = int64_t(crop.x) + crop.width;
   const int64_t bottom = int64_t(crop.y) + crop.height;

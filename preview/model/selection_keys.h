@@ -30,7 +30,7 @@ Corners cornersFromCropInside(const CropRect& crop, const ViewRect& d, double s)
 // The crop values after one press of `key`; nothing for keys other than
 // A, W, D and S. A press at an edge returns the values unchanged.
 std::optional<CropRect> applySelectionKey(const CropRect& crop, ViewKey key, bool shift,
-                                          const Corners& placed, const ViewRect& d,
-                                          int imageWidth, int imageHeight);
+                                          const Corners& placed, const ViewRect& d, int imageWidth,
+                                          int imageHeight);
 
 }  // namespace trimlet

@@ -52,9 +52,11 @@ INSTANTIATE_TEST_SUITE_P(
         KeyCase{"Shift+A narrower", {10, 20, 30, 40}, ViewKey::kA, true, {10, 20, 29, 40}},
         KeyCase{"Shift+A stops at width 1", {10, 20, 1, 40}, ViewKey::kA, true, {10, 20, 1, 40}},
         KeyCase{"D moves right", {10, 20, 30, 40}, ViewKey::kD, false, {11, 20, 30, 40}},
-        KeyCase{"D touching the right edge", {370, 20, 30, 40}, ViewKey::kD, false, {370, 20, 30, 40}},
+        KeyCase{
+            "D touching the right edge", {370, 20, 30, 40}, ViewKey::kD, false, {370, 20, 30, 40}},
         KeyCase{"Shift+D wider", {10, 20, 30, 40}, ViewKey::kD, true, {10, 20, 31, 40}},
-        KeyCase{"Shift+D at the right edge", {370, 20, 30, 40}, ViewKey::kD, true, {370, 20, 30, 40}},
+        KeyCase{
+            "Shift+D at the right edge", {370, 20, 30, 40}, ViewKey::kD, true, {370, 20, 30, 40}},
         KeyCase{"W moves up", {10, 20, 30, 40}, ViewKey::kW, false, {10, 19, 30, 40}},
         KeyCase{"W at CropY 0", {10, 0, 30, 40}, ViewKey::kW, false, {10, 0, 30, 40}},
         KeyCase{"Shift+W lower", {10, 20, 30, 40}, ViewKey::kW, true, {10, 20, 30, 39}},
@@ -63,7 +65,9 @@ INSTANTIATE_TEST_SUITE_P(
         KeyCase{"S moves down", {10, 20, 30, 40}, ViewKey::kS, false, {10, 21, 30, 40}},
         KeyCase{"S touching the bottom", {10, 360, 30, 40}, ViewKey::kS, false, {10, 360, 30, 40}},
         KeyCase{"Shift+S taller", {10, 20, 30, 40}, ViewKey::kS, true, {10, 20, 30, 41}}),
-    [](const ::testing::TestParamInfo<KeyCase>& info) { return "case" + std::to_string(info.index); });
+    [](const ::testing::TestParamInfo<KeyCase>& info) {
+      return "case" + std::to_string(info.index);
+    });
 
 TEST_F(ImageViewState, KeysPlaceTheSelectionAndReachTheEdgeOfD) {
   show(2000, 1000, 402, 402);  // D (1, 101) - (401, 301), s = 0.2

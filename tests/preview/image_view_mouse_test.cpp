@@ -168,17 +168,6 @@ TEST_F(ImageViewMouse, NothingHappensWithoutASourceImage) {
   EXPECT_EQ(host.count("apply"), 0);
 }
 
-TEST_F(ImageViewMouse, HoverShowsTheCursorOfTheHitCode) {
-  show(400, 400, 402, 402);
-  drag({100, 100}, {200, 150});
-  EXPECT_EQ(view.mouseMove({100, 100}).cursor, CursorShape::kDiagonalNwSe);
-  EXPECT_EQ(view.mouseMove({150, 150}).cursor, CursorShape::kVertical);
-  EXPECT_EQ(view.mouseMove({150, 125}).cursor, CursorShape::kMove);
-  EXPECT_EQ(view.mouseMove({300, 300}).cursor, CursorShape::kCross);
-  ASSERT_TRUE(view.setPickMode(1));
-  EXPECT_EQ(view.mouseMove({150, 125}).cursor, CursorShape::kPick);
-}
-
 TEST_F(ImageViewMouse, RightClickTwiceRestores) {
   show(400, 400, 402, 402);
   drag({100, 100}, {200, 150});

@@ -1,7 +1,8 @@
 // The preview pane: its layout, mouse forwarding, arrow keys and status scales.
+#include "preview/model/preview_pane_layout.h"
+
 #include <gtest/gtest.h>
 
-#include "preview/model/preview_pane_layout.h"
 #include "tests/preview/preview_test_support.h"
 
 namespace trimlet {
@@ -52,13 +53,15 @@ TEST_P(MouseForwarding, ReachesTheSourceViewOnlyOverIt) {
   EXPECT_EQ(forwardToSourceView(GetParam().pane, 280, 290), GetParam().view);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Cases, MouseForwarding,
-    ::testing::Values(ForwardCase{{5, 5}, ViewPoint{0, 0}}, ForwardCase{{4, 20}, std::nullopt},
-                      ForwardCase{{20, 4}, std::nullopt}, ForwardCase{{285, 295}, ViewPoint{280, 290}},
-                      ForwardCase{{286, 100}, std::nullopt}, ForwardCase{{100, 296}, std::nullopt},
-                      // Over the result view: dropped.
-                      ForwardCase{{400, 100}, std::nullopt}));
+INSTANTIATE_TEST_SUITE_P(Cases, MouseForwarding,
+                         ::testing::Values(ForwardCase{{5, 5}, ViewPoint{0, 0}},
+                                           ForwardCase{{4, 20}, std::nullopt},
+                                           ForwardCase{{20, 4}, std::nullopt},
+                                           ForwardCase{{285, 295}, ViewPoint{280, 290}},
+                                           ForwardCase{{286, 100}, std::nullopt},
+                                           ForwardCase{{100, 296}, std::nullopt},
+                                           // Over the result view: dropped.
+                                           ForwardCase{{400, 100}, std::nullopt}));
 
 TEST(ArrowKeys, BecomeTheViewsLetters) {
   EXPECT_EQ(translateArrowKey(ViewKey::kLeft), ViewKey::kA);

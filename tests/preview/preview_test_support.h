@@ -18,10 +18,12 @@
 
 namespace trimlet {
 
-inline void PrintTo(const ViewPoint& p, std::ostream* os) { *os << "(" << p.x << ", " << p.y << ")"; }
+inline void PrintTo(const ViewPoint& p, std::ostream* os) {
+  *os << "(" << p.x << ", " << p.y << ")";
+}
 inline void PrintTo(const ViewRect& r, std::ostream* os) {
-  *os << "[" << r.left << ", " << r.top << " - " << r.right << ", " << r.bottom << ") "
-      << r.width() << " x " << r.height();
+  *os << "[" << r.left << ", " << r.top << " - " << r.right << ", " << r.bottom << ") " << r.width()
+      << " x " << r.height();
 }
 inline void PrintTo(const Corners& c, std::ostream* os) {
   *os << "P1 ";
@@ -37,14 +39,22 @@ inline void PrintTo(const PickedPixel& p, std::ostream* os) {
 }
 inline const char* handleName(HandleKind k) {
   switch (k) {
-    case HandleKind::kTop: return "top";
-    case HandleKind::kBottom: return "bottom";
-    case HandleKind::kLeft: return "left";
-    case HandleKind::kRight: return "right";
-    case HandleKind::kTopLeft: return "top-left";
-    case HandleKind::kTopRight: return "top-right";
-    case HandleKind::kBottomLeft: return "bottom-left";
-    case HandleKind::kBottomRight: return "bottom-right";
+    case HandleKind::kTop:
+      return "top";
+    case HandleKind::kBottom:
+      return "bottom";
+    case HandleKind::kLeft:
+      return "left";
+    case HandleKind::kRight:
+      return "right";
+    case HandleKind::kTopLeft:
+      return "top-left";
+    case HandleKind::kTopRight:
+      return "top-right";
+    case HandleKind::kBottomLeft:
+      return "bottom-left";
+    case HandleKind::kBottomRight:
+      return "bottom-right";
   }
   return "?";
 }
@@ -53,9 +63,8 @@ inline void PrintTo(const Handle& h, std::ostream* os) {
   PrintTo(h.square, os);
 }
 inline void PrintTo(CursorShape c, std::ostream* os) {
-  static const char* const names[] = {"diagonal NW-SE", "vertical", "diagonal NE-SW",
-                                      "horizontal",     "move",     "cross",
-                                      "pick"};
+  static const char* const names[] = {
+      "diagonal NW-SE", "vertical", "diagonal NE-SW", "horizontal", "move", "cross", "pick"};
   *os << names[static_cast<int>(c)];
 }
 

@@ -1,11 +1,12 @@
 // Drag steps of the selection: a new selection, a move, a resize.
+#include "preview/model/selection_drag.h"
+
 #include <gtest/gtest.h>
 
 #include <cctype>
 #include <string>
 
 #include "preview/model/hit_test.h"
-#include "preview/model/selection_drag.h"
 #include "tests/preview/preview_test_support.h"
 
 namespace trimlet {
@@ -40,25 +41,53 @@ INSTANTIATE_TEST_SUITE_P(
     Cases, NewSelection,
     ::testing::Values(
         NewCase{"free", unscaled(), {100, 200}, {150, 260}, {150, 260}, {99, 199, 50, 60}},
-        NewCase{"free up and left", unscaled(), {100, 200}, {40, 150}, {40, 150}, {39, 149, 60, 50}},
+        NewCase{
+            "free up and left", unscaled(), {100, 200}, {40, 150}, {40, 150}, {39, 149, 60, 50}},
         NewCase{"clamped into D", unscaled(), {100, 200}, {500, -20}, {401, 1}, {99, 0, 301, 199}},
         // 4 : 3, 100 pixels to the right: 75 down or up with the mouse.
-        NewCase{"ratio down", unscaled(0.75f), {100, 200}, {200, 210}, {200, 275}, {99, 199, 100, 75}},
-        NewCase{"ratio level with the anchor goes down", unscaled(0.75f), {100, 200}, {200, 200}, {200, 275}, {99, 199, 100, 75}},
-        NewCase{"ratio up", unscaled(0.75f), {100, 200}, {200, 190}, {200, 125}, {99, 124, 100, 75}},
-        NewCase{"ratio leftwards", unscaled(0.75f), {200, 200}, {100, 300}, {100, 275}, {99, 199, 100, 75}},
+        NewCase{
+            "ratio down", unscaled(0.75f), {100, 200}, {200, 210}, {200, 275}, {99, 199, 100, 75}},
+        NewCase{"ratio level with the anchor goes down",
+                unscaled(0.75f),
+                {100, 200},
+                {200, 200},
+                {200, 275},
+                {99, 199, 100, 75}},
+        NewCase{
+            "ratio up", unscaled(0.75f), {100, 200}, {200, 190}, {200, 125}, {99, 124, 100, 75}},
+        NewCase{"ratio leftwards",
+                unscaled(0.75f),
+                {200, 200},
+                {100, 300},
+                {100, 275},
+                {99, 199, 100, 75}},
         // The height would pass D's bottom: it stops there, the width follows
         // (21 / 0.75 = 28).
-        NewCase{"ratio at the bottom", unscaled(0.75f), {100, 380}, {200, 390}, {128, 401}, {99, 379, 28, 21}},
+        NewCase{"ratio at the bottom",
+                unscaled(0.75f),
+                {100, 380},
+                {200, 390},
+                {128, 401},
+                {99, 379, 28, 21}},
         // 60 to the left wants 45 up; only 19 fit, 19 / 0.75 = 25.3 back.
         NewCase{"ratio at the top", unscaled(0.75f), {100, 20}, {40, 0}, {75, 1}, {74, 0, 25, 19}},
         // Scaled: 1009 x 1000; 50 control pixels are 505 image pixels, and
         // 505 + 505 passes 1009, so the width is cut to 504 and the corner
         // taken back (51 + 504 / k = 100.9).
-        NewCase{"cut back to the image", overshooting(), {51, 10}, {200, 10}, {100, 10}, {505, 90, 504, 0}},
+        NewCase{"cut back to the image",
+                overshooting(),
+                {51, 10},
+                {200, 10},
+                {100, 10},
+                {505, 90, 504, 0}},
         // Anchored at D's right edge, X alone passes the image: never a
         // negative width.
-        NewCase{"anchor past the image", overshooting(), {101, 10}, {150, 10}, {101, 10}, {1010, 90, 0, 0}}),
+        NewCase{"anchor past the image",
+                overshooting(),
+                {101, 10},
+                {150, 10},
+                {101, 10},
+                {1010, 90, 0, 0}}),
     [](const ::testing::TestParamInfo<NewCase>& info) {
       std::string n = info.param.name;
       for (char& ch : n) ch = std::isalnum(static_cast<unsigned char>(ch)) ? ch : '_';
@@ -139,7 +168,11 @@ INSTANTIATE_TEST_SUITE_P(
         ResizeCase{"right, height follows", 0.75f, kHitRight, 100, 0, {{100, 100}, {300, 250}}},
         ResizeCase{"bottom, width follows", 0.75f, kHitBottom, 0, 50, {{100, 100}, {300, 250}}},
         ResizeCase{"top-left, left follows", 0.75f, kHitTopLeft, -40, -40, {{14, 60}, {200, 200}}},
-        ResizeCase{"bottom-right stops at the right", 0.75f, kHitBottomRight, 300, 250,
+        ResizeCase{"bottom-right stops at the right",
+                   0.75f,
+                   kHitBottomRight,
+                   300,
+                   250,
                    {{100, 100}, {401, 325}}},
         // Dragging the right edge far out: both clamps apply, and the bottom
         // one must not widen the selection past D again.
