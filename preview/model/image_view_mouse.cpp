@@ -79,8 +79,11 @@ ViewResponse ImageViewModel::dragStep(ViewPoint p) {
 }
 
 ViewResponse ImageViewModel::leftButtonUp(ViewPoint) {
-  if (pickMode_) return {false, CursorShape::kPick};
+  const bool wasDragging = dragging_;
   dragging_ = false;
+  if (pickMode_) return {false, CursorShape::kPick};
+  // The release of a press that was ignored (no source image) is ignored too.
+  if (!wasDragging) return {};
   ViewResponse response;
   if (moved_) {
     wholeSelect_ = false;

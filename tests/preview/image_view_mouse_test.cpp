@@ -160,8 +160,10 @@ TEST_F(ImageViewMouse, ReleaseRunsThePipelineOnlyOnceAnImageWasSeen) {
 
 TEST_F(ImageViewMouse, NothingHappensWithoutASourceImage) {
   show(400, 400, 402, 402);
+  view.placeSelection({50, 50, 60, 60});
   host.source = {};
   drag({100, 100}, {200, 150});
+  EXPECT_EQ(view.selection(), (ViewRect{50, 50, 60, 60}));
   EXPECT_EQ(host.count("setCrop 99 99 100 50"), 0);
   EXPECT_FALSE(view.dragging());
   EXPECT_FALSE(view.rightButtonDown({10, 10}).repaint);
