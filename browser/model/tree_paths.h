@@ -18,10 +18,11 @@
 //
 // Finding a path's nodes (SelectPath): MatchDrive picks the drive string that
 // is the longest prefix of the path (path + "/" when it lacks one, so a drive
-// root matches itself); the rest of the path splits at "/" into pieces (empty
-// pieces skipped; an empty path matches no drive), each found among a node's children by FindFolderChild: the
-// first child whose text equals the piece exactly, else the first equal
-// without regard to ASCII letter case. No match: -1.
+// root matches itself; an empty path matches no drive); the rest of the path
+// splits at "/" into pieces (empty pieces skipped), each found among a node's
+// children by FindFolderChild: the first child whose text equals the piece
+// exactly, else the first equal without regard to ASCII letter case. No
+// match: -1.
 
 #include <string>
 #include <vector>
