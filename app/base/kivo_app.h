@@ -27,6 +27,10 @@ class FolderTreePort {
   virtual bool SelectFolder(const QString& path) = 0;
   virtual void SelectAndRefreshFolder(const QString& path) = 0;
   virtual void SelectCurrentFolder() = 0;
+  // The pane's first update, once, after the frame has built all four panes
+  // and before it is shown (in the order tree, list, settings, preview). A
+  // pane that does this work in its constructor keeps the default.
+  virtual void InitialUpdate() {}
 };
 
 // The file list pane (CFormRUpper).
@@ -41,6 +45,10 @@ class FileListPort {
   virtual bool NoFileChosen() const = 0;
   // Removes every item (the tree selected "My Computer").
   virtual void DeleteAllItems() = 0;
+  // The pane's first update, once, after the frame has built all four panes
+  // and before it is shown (in the order tree, list, settings, preview). A
+  // pane that does this work in its constructor keeps the default.
+  virtual void InitialUpdate() {}
 };
 
 // The settings panel (CFormRMiddle): the pipeline's SettingsPanelPort plus
@@ -50,6 +58,12 @@ class SettingsPanePort : public SettingsPanelPort {
   // Reads the controls into the fields (the framework's commit).
   virtual void CommitControls() = 0;
   virtual void EnableForCurrentImage() = 0;
+  // The mode-dependent controls for auto crop (0) or manual crop (1).
+  virtual void EnableForMode(int croppingMode) = 0;
+  // The pane's first update, once, after the frame has built all four panes
+  // and before it is shown (in the order tree, list, settings, preview). A
+  // pane that does this work in its constructor keeps the default.
+  virtual void InitialUpdate() {}
 };
 
 // The preview pane (CFormRLower): owner of the pipeline and the two views.
@@ -68,6 +82,10 @@ class PreviewPanePort {
   virtual void ParentFolder() = 0;
   // Repaint both views (after a pane changed the source view's selection).
   virtual void RepaintViews() = 0;
+  // The pane's first update, once, after the frame has built all four panes
+  // and before it is shown (in the order tree, list, settings, preview). A
+  // pane that does this work in its constructor keeps the default.
+  virtual void InitialUpdate() {}
 };
 
 // The main frame (CMainFrame).
