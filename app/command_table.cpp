@@ -1,0 +1,92 @@
+// The frame's command table (see command_table.h).
+#include "app/command_table.h"
+
+#include "app/command_ids.h"
+
+namespace trimlet {
+
+const std::vector<CommandInfo>& commandTable() {
+  using namespace cmd;
+  static const std::vector<CommandInfo> table = {
+      {kThumbnailView, "&Thumbnail\tCtrl+4", "Thumbnail view.", "Thumbnail",
+       ":/app/toolbar/thumbnails.png", true, true},
+      {kLargeIconView, "&Large Icon\tCtrl+1", "Large icon view.", "Icon",
+       ":/app/toolbar/large_icons.png", true, true},
+      {kSmallIconView, "&Small Icon\tCtrl+2", "Small icon view.", "List",
+       ":/app/toolbar/list.png", true, true},
+      {kBatchProcess, "&Batch Process\tCtrl+B", "Batch processing for selected directory",
+       "Batch process", ":/app/toolbar/batch.png", false, false},
+      {kSaveImage, "&Save Image\tCtrl+S", "Save previewed image", "Save Image",
+       ":/app/toolbar/save.png", false, false},
+      // The help command has no prompt string of its own.
+      {kHelpContents, "&Contents", "", "", ":/app/toolbar/help.png", false, true},
+      {kParentFolder, "Open parent directory", "Move to parent directory.",
+       "Open parent directory", ":/app/toolbar/parent_folder.png", false, true},
+      {kManualCrop, "Manual crop", "Image crop manually", "Manual crop", nullptr, false, false},
+      {kDetailsView, "&Details\tCtrl+3", "Report view.", "Report", ":/app/toolbar/details.png",
+       true, true},
+      {kAppAbout, "&About kivo...", "Display program information, version number and copyright",
+       "About", nullptr, false, true},
+      {kAppExit, "E&xit", "Quit the application; prompts to save documents", "Exit", nullptr,
+       false, true},
+  };
+  return table;
+}
+
+const CommandInfo* findCommand(int id) {
+  for (const CommandInfo& info : commandTable()) {
+    if (info.id == id) return &info;
+  }
+  return nullptr;
+}
+
+const std::vector<MenuPopup>& menuLayout() {
+  using namespace cmd;
+  static const std::vector<MenuPopup> layout = {
+      {"&File", {kSaveImage, kSeparator, kBatchProcess, kSeparator, kAppExit}},
+      {"&View", {kLargeIconView, kSmallIconView, kDetailsView, kThumbnailView}},
+      {"&Help", {kHelpContents, kSeparator, kAppAbout}},
+  };
+  return layout;
+}
+
+const std::vector<int>& toolBarLayout() {
+  using namespace cmd;
+  static const std::vector<int> layout = {
+      kSaveImage,     kBatchProcess,  kSeparator,    kParentFolder,  kSeparator, kLargeIconView,
+      kSmallIconView, kDetailsView,   kThumbnailView, kSeparator,    kHelpContents,
+  };
+  return layout;
+}
+
+const std::vector<Accelerator>& acceleratorTable() {
+  using namespace cmd;
+  static const std::vector<Accelerator> table = {
+      {"Ctrl+1", kLargeIconView}, {"Ctrl+2", kSmallIconView}, {"Ctrl+3", kDetailsView},
+      {"Ctrl+4", kThumbnailView}, {"Ctrl+B", kBatchProcess},  {"Ctrl+S", kSaveImage},
+      {"Alt+X", kAppExit},
+  };
+  return table;
+}
+
+}  // namespace trimlet
+
+namespace trimlet {
+
+int viewModeOf(int id) {
+  switch (id) {
+    case cmd::kLargeIconView: return 0;
+    case cmd::kSmallIconView: return 1;
+    case cmd::kDetailsView: return 2;
+    case cmd::kThumbnailView: return 3;
+    default: return -1;
+  }
+}
+
+int viewCommandOf(int mode) {
+  static const int commands[] = {cmd::kLargeIconView, cmd::kSmallIconView, cmd::kDetailsView,
+                                 cmd::kThumbnailView};
+  return mode >= 0 && mode <= 3 ? commands[mode] : 0;
+}
+
+}  // namespace trimlet

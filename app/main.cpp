@@ -1,0 +1,26 @@
+// trimlet: the window program.
+#include <QApplication>
+
+#include <cstdio>
+
+#include "app/kivo_program.h"
+
+int main(int argc, char* argv[]) {
+  QApplication application(argc, argv);
+  QApplication::setApplicationName(QStringLiteral("trimlet"));
+  QApplication::setApplicationVersion(QStringLiteral("3.1"));
+  QApplication::setDesktopFileName(QStringLiteral("trimlet"));
+
+  trimlet::KivoProgram program;
+  if (!program.InitInstance(QApplication::arguments())) {
+    const trimlet::CommandLine& line = program.commandLine();
+    if (line.outcome == trimlet::CommandLine::kPrinted) {
+      std::fputs(line.text.toLocal8Bit().constData(), stdout);
+      return 0;
+    }
+    std::fprintf(stderr, "trimlet: %s\nUsage: trimlet [FOLDER]\n",
+                 line.text.toLocal8Bit().constData());
+    return 2;
+  }
+  return application.exec();
+}

@@ -1,0 +1,69 @@
+// The status bar panes of the main frame (see status_panes.h).
+#include "app/status_panes.h"
+
+#include <QFontMetrics>
+#include <QLabel>
+#include <QStatusBar>
+
+#include "app/command_ids.h"
+#include "app/command_table.h"
+
+namespace trimlet {
+
+const std::vector<StatusPaneInfo>& statusPaneTable() {
+  using namespace cmd;
+  static const std::vector<StatusPaneInfo> table = {
+      {kPaneOriginalSize, "Original Size"},
+      {kPaneSourceSize, "xxxxxxxxxx"},
+      {kPaneSourceScale, "xxxxxxxxxx"},
+      {kPaneGap, "                                                        "},  // 56 spaces
+      {kPaneAfterCrop, "After Crop"},
+      {kPaneResultSize, "xxxxxxxxxx"},
+      {kPaneResultScale, "xxxxxxxxxx"},
+  };
+  return table;
+}
+
+QString formatSizePane(int width, int height) {
+  return QString::asprintf("%d x %-d", width, height);
+}
+
+QString formatScalePane(int scale) { return QString::asprintf("%d%%", scale); }
+
+StatusPanes::StatusPanes(QStatusBar* bar, const StatusValues& values) {
+  // The message pane is a normal widget: a prompt (a temporary message of
+  // the bar) covers it, and it shows again when the prompt is cleared.
+  message_ = new QLabel(QString::fromLatin1(kIdleText), bar);
+  message_->setObjectName(QStringLiteral("0"));
+  bar->addWidget(message_, 1);
+  for (const StatusPaneInfo& info : statusPaneTable()) {
+    auto* label = new QLabel(QString::fromLatin1(info.initialText), bar);
+    label->setObjectName(QString::number(info.id));
+    label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    const QFontMetrics metrics(label->font());
+    label->setMinimumWidth(metrics.horizontalAdvance(label->text()) + 2 * label->frameWidth() +
+                           6);
+    bar->addPermanentWidget(label);
+    panes_.push_back(label);
+  }
+  show(values);
+}
+
+void StatusPanes::show(const StatusValues& v) {
+  pane(cmd::kPaneSourceSize)->setText(formatSizePane(v.sourceWidth, v.sourceHeight));
+  pane(cmd::kPaneSourceScale)->setText(formatScalePane(v.sourceScale));
+  pane(cmd::kPaneResultSize)->setText(formatSizePane(v.resultWidth, v.resultHeight));
+  pane(cmd::kPaneResultScale)->setText(formatScalePane(v.resultScale));
+}
+
+QLabel* StatusPanes::pane(int id) const {
+  if (id == 0) return message_;
+  const std::vector<StatusPaneInfo>& table = statusPaneTable();
+  for (size_t i = 0; i < table.size(); ++i) {
+    if (table[i].id == id) return panes_[i];
+  }
+  return nullptr;
+}
+
+}  // namespace trimlet
