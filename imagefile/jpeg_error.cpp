@@ -22,8 +22,8 @@ void emitMessage(j_common_ptr cinfo, int level) {
   JpegErrorManager* manager = managerOf(cinfo);
   if (level < 0 && manager->prematureEndIsFatal) {
     if (cinfo->err->msg_code == JWRN_JPEG_EOF) manager->fileEnded = true;
-    if (cinfo->err->msg_code == JWRN_HIT_MARKER && manager->fileEnded) {
-      cinfo->err->msg_code = JWRN_JPEG_EOF;
+    if (cinfo->err->msg_code == JWRN_HIT_MARKER) {
+      if (manager->fileEnded) cinfo->err->msg_code = JWRN_JPEG_EOF;
       jumpBack(cinfo);
     }
   }

@@ -1,10 +1,15 @@
 #pragma once
 // The libjpeg error manager of one read or write: a fatal error formats the
 // library's message and jumps back to the point the caller armed, instead of
-// ending the process as the standard manager does. Warnings still go to
-// standard error through the standard manager; a "premature end of file"
-// warning is also remembered, because a file that ends before its last
-// scan line gives a picture with an invented grey part.
+// ending the process as the standard manager does. Warnings go to standard
+// error through the standard manager. While prematureEndIsFatal is set,
+// picture data that run out before the picture is complete fail the read at
+// once, where the library would invent a grey rest of the picture (libjpeg
+// allows any warning to be turned into an error this way): "Premature end
+// of JPEG file" when the file ended, else the library's "Corrupt JPEG data:
+// premature end of data segment". The end of the file alone (a file that
+// lacks only its end marker, a progressive file cut between two scans)
+// still gives a whole picture and stays a warning.
 //
 // Only plain data lives here (it sits beside the codec structure in the
 // caller's state), so a jump never skips a destructor.

@@ -6,9 +6,11 @@
 // the Adobe inversion) are converted to red-green-blue and given 3 channels.
 // A fatal libjpeg error returns here through a saved jump point: no image and
 // the library's message as the reason; warnings go to standard error.
-// A file that ends inside its picture data is refused with the library's
-// "Premature end of JPEG file" (its picture would have an invented grey
-// part); one that lacks only its end marker is read.
+// A file whose picture data run out before the picture is complete is
+// refused with the library's message ("Premature end of JPEG file" when the
+// file ends there, "Corrupt JPEG data: premature end of data segment" when
+// a marker cuts them short): the library would invent a grey rest of the
+// picture. A file that lacks only its end marker is read.
 // Hostile files are bounded: the size is checked against the 2^31-byte limit
 // before anything is allocated, libjpeg's own memory (the whole-image
 // coefficient buffer of progressive and multi-scan files) is capped at

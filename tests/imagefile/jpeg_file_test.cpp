@@ -174,9 +174,11 @@ size_t findMarker(const Bytes& file, uint8_t code, size_t from = 2) {
   return std::string::npos;
 }
 
-// A progressive file whose frame header claims another size.
+// A file whose frame header (baseline C0 or progressive C2) claims another
+// size.
 Bytes claimSize(Bytes file, uint16_t width, uint16_t height) {
-  const size_t sof = findMarker(file, 0xC2);
+  size_t sof = findMarker(file, 0xC2);
+  if (sof == std::string::npos) sof = findMarker(file, 0xC0);
   if (sof == std::string::npos) return {};
   file[sof + 5] = static_cast<uint8_t>(height >> 8);
   file[sof + 6] = static_cast<uint8_t>(height);
@@ -290,6 +292,19 @@ INSTANTIATE_TEST_SUITE_P(
                       return Bytes{f[0], f[1], 0xFF, 0xD9};
                     },
                     "JPEG datastream contains no image"},
+        // The scan data stop early at a marker: here the end marker comes
+        // half way through them.
+        RefusedCase{"ScanDataCutShort",
+                    [](const Bytes& f) {
+                      Bytes cut(f.begin(), f.begin() + f.size() / 2);
+                      cut.insert(cut.end(), {0xFF, 0xD9});
+                      return cut;
+                    },
+                    "premature end of data segment"},
+        // A whole, small file claiming 20000 x 20000: the data run out
+        // after the first rows, and the read stops there.
+        RefusedCase{"HugeClaim", [](const Bytes& f) { return claimSize(f, 20000, 20000); },
+                    "premature end of data segment"},
         RefusedCase{"ZeroHeightProgressive", [](const Bytes& f) { return claimSize(f, 16, 0); }, ""},
         // A few hundred bytes claiming 20000 x 20000 progressive: libjpeg
         // would need 2.4 GB of coefficients; its memory cap refuses it.
