@@ -56,4 +56,11 @@ Status BackgroundDetector::detect(const uint8_t* pixels, int width, int height, 
   return Status::success();
 }
 
+Status BackgroundDetector::detect(const ImageBuffer& image, Rgb background) {
+  if (!image.empty() && image.channels() != 3 && image.channels() != 4) {
+    return Status::failure("The image to examine must have three or four channels.");
+  }
+  return detect(image.data(), image.width(), image.height(), image.channels(), background);
+}
+
 }  // namespace trimlet

@@ -56,9 +56,9 @@ class BackgroundDetector {
   // allocated or the size is not valid; the previous results then stay.
   Status detect(const uint8_t* pixels, int width, int height, int bytesPerPixel,
                 Rgb background);
-  Status detect(const ImageBuffer& image, Rgb background) {
-    return detect(image.data(), image.width(), image.height(), image.channels(), background);
-  }
+  // The same for a buffer, which must have three or four channels (a grey
+  // buffer would be read past its end at three bytes a pixel).
+  Status detect(const ImageBuffer& image, Rgb background);
 
   DetectedRect rectangle() const { return rect_; }
   int topHitColumn() const { return topHitColumn_; }

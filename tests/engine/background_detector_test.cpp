@@ -201,6 +201,10 @@ TEST(BackgroundDetector, BadInputFailsAndKeepsThePreviousResult) {
   EXPECT_FALSE(d.detect(pixel, 1 << 16, 1 << 16, 3, kWhite).ok());
   EXPECT_FALSE(d.detect(nullptr, 1, 1, 3, kWhite).ok());
   EXPECT_FALSE(d.detect(ImageBuffer(), kWhite).ok());
+  // A grey buffer holds one byte a pixel, not the three the mask would read.
+  const Status grey = d.detect(test::solidImage(4, 4, {0}), kWhite);
+  EXPECT_FALSE(grey.ok());
+  EXPECT_FALSE(grey.reason().empty());
   EXPECT_EQ(d.rectangle(), (DetectedRect{6, 2, 6, 2}));
   EXPECT_EQ(d.topHitColumn(), 6);
 }

@@ -1,7 +1,9 @@
 // Reading and writing the crop settings through the profile store.
 #include <gtest/gtest.h>
 
+#include <sstream>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "engine/settings/crop_settings.h"
@@ -14,74 +16,70 @@ namespace {
 
 using namespace keys;
 
+// The integer fields each owner stores, for comparing whole records.
+#define PANEL_INT_FIELDS(X)                                                                   \
+  X(croppingMode) X(tolerance) X(cropX) X(cropY) X(cropWidth) X(cropHeight) X(fixedRatio)   \
+  X(flipHorizontal) X(flipVertical) X(edgeCheck) X(edgeType) X(cutValue) X(cutType)        \
+  X(cutDirection) X(fixedSize) X(sizeMode) X(fixedWidth) X(fixedHeight) X(selSide)         \
+  X(sidePixel) X(fillColorCheck) X(filterSize) X(noiseThreshold)
+#define PREVIEW_INT_FIELDS(X) \
+  X(outputFormat) X(jpegQuality) X(targaRLE) X(autoRotate) X(regularRectangle)
+
+// Names every stored field in which the two records differ.
+::testing::AssertionResult SameStoredFields(const CropSettings& expected,
+                                            const CropSettings& actual) {
+  std::ostringstream diff;
+#define COMPARE(field)                                                                 \
+  if (!(expected.field == actual.field)) {                                              \
+    diff << "\n  " #field ": expected " << expected.field << ", got " << actual.field; \
+  }
+  PANEL_INT_FIELDS(COMPARE)
+  PREVIEW_INT_FIELDS(COMPARE)
+  COMPARE(fixedRatioWidth) COMPARE(fixedRatioHeight) COMPARE(rotationDegree)
+#undef COMPARE
+  for (const auto& [name, e, a] : {std::tuple{"fillColor", expected.fillColor, actual.fillColor},
+                                   std::tuple{"backgroundColor", expected.backgroundColor,
+                                              actual.backgroundColor},
+                                   std::tuple{"fixedColor", expected.fixedColor,
+                                              actual.fixedColor}}) {
+    if (e != a) diff << "\n  " << name << " differs";
+  }
+  if (diff.str().empty()) return ::testing::AssertionSuccess();
+  return ::testing::AssertionFailure() << diff.str();
+}
+
+// A record in which every stored field differs from its default.
+CropSettings unusualSettings() {
+  CropSettings s;
+  int next = 1000;
+#define SET(field) s.field = next++;
+  PANEL_INT_FIELDS(SET)
+  PREVIEW_INT_FIELDS(SET)
+#undef SET
+  s.fixedRatioWidth = 16.0f;
+  s.fixedRatioHeight = 9.0f;
+  s.rotationDegree = 90.5f;
+  s.fillColor = Rgb{1, 2, 3};
+  s.backgroundColor = Rgb{40, 50, 60};
+  s.fixedColor = Rgb{255, 0, 128};
+  return s;
+}
+
 TEST(SettingsFirstStart, EmptyStoreGivesTheDefaults) {
   MemoryProfileStore store;
-  CropSettings s;
-  // Start from values that differ from every default.
-  s.croppingMode = 1;
-  s.tolerance = 50;
-  s.cropX = s.cropY = s.cropWidth = s.cropHeight = 9;
-  s.fixedRatio = 1;
-  s.fixedRatioWidth = s.fixedRatioHeight = 3.0f;
-  s.flipHorizontal = s.flipVertical = 1;
-  s.rotationDegree = 45.0f;
-  s.edgeCheck = 1;
-  s.edgeType = kEdgeBottom;
-  s.cutValue = 8;
-  s.cutType = kCutPercent;
-  s.cutDirection = kCutInward;
-  s.fixedSize = 1;
-  s.sizeMode = 1;
-  s.fixedWidth = s.fixedHeight = 640;
-  s.selSide = 1;
-  s.sidePixel = 5;
-  s.fillColorCheck = 0;
-  s.filterSize = 7;
-  s.noiseThreshold = 2;
-  s.jpegQuality = 10;
-  s.targaRLE = 0;
-  s.outputFormat = 4;
-  s.fillColor = s.backgroundColor = s.fixedColor = Rgb{0, 0, 0};
-  s.autoRotate = s.regularRectangle = 1;
-
+  CropSettings s = unusualSettings();
   readPanelSettings(store, s);
-  const int edgeType = readPreviewSettings(store, s);
-
-  EXPECT_EQ(s.croppingMode, kAutoCrop);
-  EXPECT_EQ(s.tolerance, 0);
+  EXPECT_EQ(readPreviewSettings(store, s), kEdgeAll);
+  // Auto crop, tolerance 0, rectangle (1, 1, 1, 1), ratio 1 : 1 not fixed, no
+  // flips, rotation 0, edge off on All, 0 pixels outward, fixed size off at
+  // 0 x 0, side 100 on the long side, filter 3 / 6, JPEG 75, Targa RLE on,
+  // output JPEG, all colours white: the record's own defaults.
+  EXPECT_TRUE(SameStoredFields(CropSettings{}, s));
   EXPECT_EQ(s.cropX, 1);
-  EXPECT_EQ(s.cropY, 1);
-  EXPECT_EQ(s.cropWidth, 1);
-  EXPECT_EQ(s.cropHeight, 1);
-  EXPECT_EQ(s.fixedRatio, 0);
-  EXPECT_EQ(s.fixedRatioWidth, 1.0f);
-  EXPECT_EQ(s.fixedRatioHeight, 1.0f);
-  EXPECT_EQ(s.flipHorizontal, 0);
-  EXPECT_EQ(s.flipVertical, 0);
-  EXPECT_EQ(s.rotationDegree, 0.0f);
-  EXPECT_EQ(s.edgeCheck, 0);
-  EXPECT_EQ(s.edgeType, kEdgeAll);
-  EXPECT_EQ(s.cutValue, 0);
-  EXPECT_EQ(s.cutType, kCutPixels);
-  EXPECT_EQ(s.cutDirection, kCutOutward);
-  EXPECT_EQ(s.fixedSize, 0);
-  EXPECT_EQ(s.sizeMode, 0);
-  EXPECT_EQ(s.fixedWidth, 0);
-  EXPECT_EQ(s.fixedHeight, 0);
-  EXPECT_EQ(s.selSide, 0);
   EXPECT_EQ(s.sidePixel, 100);
-  EXPECT_EQ(s.fillColorCheck, 1);
-  EXPECT_EQ(s.filterSize, 3);
-  EXPECT_EQ(s.noiseThreshold, 6);
+  EXPECT_EQ(s.cutType, kCutPixels);
   EXPECT_EQ(s.jpegQuality, 75);
-  EXPECT_EQ(s.targaRLE, 1);
-  EXPECT_EQ(s.outputFormat, 0);
-  EXPECT_EQ(s.fillColor, (Rgb{255, 255, 255}));
-  EXPECT_EQ(s.backgroundColor, (Rgb{255, 255, 255}));
   EXPECT_EQ(s.fixedColor, (Rgb{255, 255, 255}));
-  EXPECT_EQ(s.autoRotate, 0);
-  EXPECT_EQ(s.regularRectangle, 0);
-  EXPECT_EQ(edgeType, kEdgeAll);
 }
 
 TEST(SettingsFirstStart, UnstoredFieldsStartAfresh) {
@@ -226,101 +224,34 @@ TEST(SettingsStoredReals, DamagedDigitsReadAsZero) {
   EXPECT_EQ(s.fixedRatioWidth, 1.0f);
 }
 
-TEST(SettingsWrite, EveryPanelValueSurvivesARestart) {
+TEST(SettingsWrite, EveryValueSurvivesARestart) {
   MemoryProfileStore store;
-  CropSettings s;
-  s.croppingMode = 1;
-  s.tolerance = 33;
-  s.cropX = 10;
-  s.cropY = 20;
-  s.cropWidth = 300;
-  s.cropHeight = 400;
-  s.fixedRatio = 1;
-  s.fixedRatioWidth = 16.0f;
-  s.fixedRatioHeight = 9.0f;
-  s.flipHorizontal = 1;
-  s.flipVertical = 1;
-  s.rotationDegree = 90.5f;
-  s.edgeCheck = 1;
-  s.edgeType = kEdgeRight;
-  s.cutValue = 15;
-  s.cutType = kCutPercent;
-  s.cutDirection = kCutInward;
-  s.fixedSize = 1;
-  s.sizeMode = 1;
-  s.fixedWidth = 800;
-  s.fixedHeight = 600;
-  s.selSide = 1;
-  s.sidePixel = 256;
-  s.fillColorCheck = 0;
-  s.filterSize = 9;
-  s.noiseThreshold = 40;
+  CropSettings s = unusualSettings();
   s.cutLeft = 3;  // never stored
   writePanelSettings(store, s);
+  EXPECT_FALSE(store.hasInt(kImageOption, kJpegQuality));  // the preview's to write
+  writePreviewSettings(store, s);
+  EXPECT_EQ(store.intValue(kCropEdgeInfo, kEdgeType), s.edgeType);
 
   CropSettings back;
   readPanelSettings(store, back);
-  EXPECT_EQ(back.croppingMode, 1);
-  EXPECT_EQ(back.tolerance, 33);
-  EXPECT_EQ(back.cropX, 10);
-  EXPECT_EQ(back.cropY, 20);
-  EXPECT_EQ(back.cropWidth, 300);
-  EXPECT_EQ(back.cropHeight, 400);
-  EXPECT_EQ(back.fixedRatio, 1);
-  EXPECT_EQ(back.fixedRatioWidth, 16.0f);
-  EXPECT_EQ(back.fixedRatioHeight, 9.0f);
-  EXPECT_EQ(back.flipHorizontal, 1);
-  EXPECT_EQ(back.flipVertical, 1);
-  EXPECT_EQ(back.rotationDegree, 90.5f);
-  EXPECT_EQ(back.edgeCheck, 1);
-  EXPECT_EQ(back.edgeType, kEdgeRight);
-  EXPECT_EQ(back.cutValue, 15);
-  EXPECT_EQ(back.cutType, kCutPercent);
-  EXPECT_EQ(back.cutDirection, kCutInward);
-  EXPECT_EQ(back.fixedSize, 1);
-  EXPECT_EQ(back.sizeMode, 1);
-  EXPECT_EQ(back.fixedWidth, 800);
-  EXPECT_EQ(back.fixedHeight, 600);
-  EXPECT_EQ(back.selSide, 1);
-  EXPECT_EQ(back.sidePixel, 256);
-  EXPECT_EQ(back.fillColorCheck, 0);
-  EXPECT_EQ(back.filterSize, 9);
-  EXPECT_EQ(back.noiseThreshold, 40);
+  readPreviewSettings(store, back);
+  EXPECT_TRUE(SameStoredFields(s, back));
   EXPECT_EQ(back.cutLeft, 0);
-  // The panel writes none of the preview's values.
-  EXPECT_FALSE(store.hasInt(kImageOption, kJpegQuality));
-  EXPECT_FALSE(store.hasInt(kFillOption, kRed));
 }
 
-TEST(SettingsWrite, EveryPreviewValueSurvivesARestart) {
+TEST(SettingsWrite, PreviewWritesItsValuesOnly) {
   MemoryProfileStore store;
-  CropSettings s;
-  s.outputFormat = 4;
-  s.jpegQuality = 91;
-  s.targaRLE = 0;
-  s.fillColor = Rgb{1, 2, 3};
-  s.backgroundColor = Rgb{40, 50, 60};
-  s.fixedColor = Rgb{255, 0, 128};
-  s.autoRotate = 1;
-  s.regularRectangle = 1;
-  s.edgeType = kEdgeBottom;
-  writePreviewSettings(store, s);
+  writePreviewSettings(store, unusualSettings());
   EXPECT_FALSE(store.hasInt(kCropEdgeInfo, kEdgeType));  // read by the preview, never written
-
+  EXPECT_FALSE(store.hasInt(kAutoCropInfo, kTolerance));
+  EXPECT_EQ(store.intValue(kFixedColorOption, kBlue), 128);
+  // The panel's read leaves the preview's values alone.
   CropSettings back;
   readPreviewSettings(store, back);
-  EXPECT_EQ(back.outputFormat, 4);
-  EXPECT_EQ(back.jpegQuality, 91);
-  EXPECT_EQ(back.targaRLE, 0);
-  EXPECT_EQ(back.fillColor, (Rgb{1, 2, 3}));
-  EXPECT_EQ(back.backgroundColor, (Rgb{40, 50, 60}));
-  EXPECT_EQ(back.fixedColor, (Rgb{255, 0, 128}));
-  EXPECT_EQ(back.autoRotate, 1);
-  EXPECT_EQ(back.regularRectangle, 1);
-  // The panel's read leaves the preview's values alone.
   readPanelSettings(store, back);
-  EXPECT_EQ(back.autoRotate, 1);
-  EXPECT_EQ(back.regularRectangle, 1);
+  EXPECT_EQ(back.autoRotate, unusualSettings().autoRotate);
+  EXPECT_EQ(back.regularRectangle, unusualSettings().regularRectangle);
 }
 
 TEST(MemoryStore, KindsAreKeptAndMissingValuesGiveTheDefault) {
