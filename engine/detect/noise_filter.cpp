@@ -4,10 +4,11 @@
 //
 // Counting every window would cost (2r + 1)^2 per pixel. Instead each band of
 // rows keeps, per column, the count of foreground pixels in the rows of the
-// current window (added and dropped one row at a time), and each row slides a
-// horizontal sum over those column counts. Both are exact counts, so the
-// result equals the full count at every pixel, borders included: the column
-// counts are padded with zeros where the window leaves the image.
+// current window (added and dropped one row at a time), and each row takes its
+// horizontal window sums of those column counts as differences of their
+// running sum. Both are exact counts, so the result equals the full count at
+// every pixel, borders included: the column counts are padded with zeros
+// where the window leaves the image.
 #include "engine/detect/noise_filter.h"
 
 #include <algorithm>

@@ -135,8 +135,9 @@ int normaliseFilterSize(int value, int maxFilterSize = kMaxFilterSize);
 // After the filter size F: above F^2 becomes F^2 - 1; then below 0 becomes 1;
 // then F = 1 makes it 1. (F^2 itself survives.)
 int normaliseNoiseThreshold(int threshold, int filterSize);
-// Negative becomes 0; pixels inward above the limit becomes the limit;
-// percent above 100 becomes 100; pixels outward stays.
+// Negative becomes 0; pixels inward above the limit becomes the limit (a
+// negative limit counts as 0); percent above 100 becomes 100; pixels outward
+// stays.
 int normaliseCutValue(int value, int cutType, int cutDirection, int inwardCutLimit);
 
 // The inward-cut limit handed over by the pipeline: a negative value becomes 0.
@@ -157,7 +158,8 @@ struct SpinRange {
   int low = 0;
   int high = 100;
 };
-// Percent 0-100; pixels inward 0..(low 16 bits of the limit); pixels outward 0-1000.
+// Percent 0-100; pixels inward 0..(low 16 bits of the limit, a negative limit
+// counting as 0); pixels outward 0-1000.
 SpinRange cutSpinRange(int cutType, int cutDirection, int inwardCutLimit);
 
 // The gather: normalises tolerance, then filter size and threshold, then the
