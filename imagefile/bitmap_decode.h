@@ -17,8 +17,9 @@
 //                        pixels are allocated.
 // Uncompressed rows are padded to a multiple of four bytes; the caller makes
 // sure the file holds them (bitmapRowLayout). An index beyond the colour
-// table, a run past the end of a row or the image, or encoded data that ends
-// before the end of the bitmap gives "Image file conversion error.".
+// table, a run past the end of a row (and its padding) or the image, or
+// encoded data that ends before the end of the bitmap gives "Image file
+// conversion error.".
 
 #include <cstddef>
 #include <cstdint>

@@ -9,6 +9,10 @@
 //   n = 0, v >= 3  an absolute run of v pixels stored in the following bytes
 //                  (one per pixel, or two per byte), padded to an even count
 // Rows run bottom-up: "up" is the next stored row.
+//
+// Some encoders (ImageMagick among them) encode each row's padding as well,
+// so a row may hold as many pixels as its stored bytes would: those beyond
+// the width are dropped. A run beyond even that is refused.
 #include "imagefile/bitmap_decode.h"
 
 namespace trimlet {
@@ -17,15 +21,19 @@ namespace {
 
 class RleCursor {
  public:
-  RleCursor(const BitmapInfo& info, ImageBuffer* image) : info_(info), image_(image) {}
+  RleCursor(const BitmapInfo& info, ImageBuffer* image) : info_(info), image_(image) {
+    // Pixels of a stored row with its padding to four bytes.
+    const int64_t bits = info.width * info.bitsPerPixel;
+    rowPixels_ = (bits + 31) / 32 * 32 / info.bitsPerPixel;
+  }
 
-  // Room for `count` more pixels in the current row of the image.
-  bool fits(int64_t count) const { return y_ < info_.height && count <= info_.width - x_; }
+  // Room for `count` more pixels in the current (padded) row of the image.
+  bool fits(int64_t count) const { return y_ < info_.height && count <= rowPixels_ - x_; }
 
   // Sets the next pixel to colour-table entry `index`.
   bool put(unsigned index) {
     if (index >= info_.palette.size()) return false;
-    if (image_) {
+    if (image_ && x_ < info_.width) {
       const BitmapRgb& c = info_.palette[index];
       uint8_t* out = image_->at(static_cast<int32_t>(x_), static_cast<int32_t>(y_));
       out[0] = c.red;
@@ -43,12 +51,13 @@ class RleCursor {
   bool move(int dx, int dy) {
     x_ += dx;
     y_ += dy;
-    return x_ <= info_.width && y_ <= info_.height;
+    return x_ <= rowPixels_ && y_ <= info_.height;
   }
 
  private:
   const BitmapInfo& info_;
   ImageBuffer* image_;
+  int64_t rowPixels_ = 0;
   int64_t x_ = 0;
   int64_t y_ = 0;
 };
