@@ -11,7 +11,9 @@ namespace trimlet::filebytes {
 
 using Bytes = std::vector<uint8_t>;
 
-inline void append(Bytes* out, const Bytes& more) { out->insert(out->end(), more.begin(), more.end()); }
+inline void append(Bytes* out, const Bytes& more) {
+  out->insert(out->end(), more.begin(), more.end());
+}
 inline void append(Bytes* out, std::initializer_list<uint8_t> more) {
   out->insert(out->end(), more.begin(), more.end());
 }
@@ -66,7 +68,7 @@ struct BitmapFields {
   bool fileHeader = true;
   uint32_t headerSize = 40;  // 12 (core), 40, 52, 56, 108 or 124
   int32_t width = 1;
-  int32_t height = 1;        // negative: top row first
+  int32_t height = 1;  // negative: top row first
   uint16_t planes = 1;
   uint16_t bits = 24;
   uint32_t compression = 0;
@@ -79,9 +81,9 @@ struct BitmapFields {
   std::vector<uint32_t> masks;
   // Colour table as red, green, blue triples (written blue first).
   std::vector<std::vector<uint8_t>> palette;
-  Bytes pixels;              // the stored pixel data, rows padded by the caller
-  int64_t dataOffset = -1;   // the file header's offset field; -1 computes it
-  int64_t fileSize = -1;     // the file header's size field; -1 computes it
+  Bytes pixels;             // the stored pixel data, rows padded by the caller
+  int64_t dataOffset = -1;  // the file header's offset field; -1 computes it
+  int64_t fileSize = -1;    // the file header's size field; -1 computes it
 };
 
 inline Bytes bitmapFile(const BitmapFields& f) {

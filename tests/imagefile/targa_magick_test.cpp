@@ -30,8 +30,8 @@ TEST_P(TargaMatchesMagick, SamePixelsAsImageMagick) {
   test::TempDir dir;
   // 37 x 23 with a gradient, a solid block (runs) and, for 32 bits, alpha.
   const std::string path = dir.file("made.tga");
-  std::vector<std::string> args{"-size", "37x23", "gradient:red-blue", "-fill", "white",
-                                "-draw", "rectangle 3,3 20,10"};
+  std::vector<std::string> args{"-size", "37x23", "gradient:red-blue",  "-fill",
+                                "white", "-draw", "rectangle 3,3 20,10"};
   if (c.alpha)
     args.insert(args.end(), {"-alpha", "set", "-channel", "A", "-fx", "(i+j)/60", "+channel"});
   args.insert(args.end(), c.options.begin(), c.options.end());
@@ -64,8 +64,7 @@ INSTANTIATE_TEST_SUITE_P(
         MagickTarga{"type3_grey", {"-type", "Grayscale", "-compress", "None"}, false, 3, 8},
         MagickTarga{"type9_palette_rle", {"-type", "Palette", "-compress", "RLE"}, false, 9, 8},
         MagickTarga{"type10_24_rle", {"-type", "TrueColor", "-compress", "RLE"}, false, 10, 24},
-        MagickTarga{"type10_32_rle", {"-type", "TrueColorAlpha", "-compress", "RLE"}, true, 10,
-                    32},
+        MagickTarga{"type10_32_rle", {"-type", "TrueColorAlpha", "-compress", "RLE"}, true, 10, 32},
         MagickTarga{"type11_grey_rle", {"-type", "Grayscale", "-compress", "RLE"}, false, 11, 8}),
     [](const auto& info) { return info.param.name; });
 
@@ -76,7 +75,8 @@ TEST_P(MagickReadsOurTarga, SamePixelsAsWritten) {
   TRIMLET_REQUIRE_MAGICK();
   const auto [channels, runLength] = GetParam();
   ImageBuffer image = test::patternImage(29, 7, channels, 3);
-  for (int x = 10; x < 29; ++x) std::copy(image.at(0, 2), image.at(0, 2) + channels, image.at(x, 2));
+  for (int x = 10; x < 29; ++x)
+    std::copy(image.at(0, 2), image.at(0, 2) + channels, image.at(x, 2));
   test::TempDir dir;
   const std::string path = dir.file("ours.tga");
   ASSERT_TRUE(writeTarga(path, image, runLength).ok());

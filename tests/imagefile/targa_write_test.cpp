@@ -24,10 +24,24 @@ Bytes writeAndRead(const ImageBuffer& image, bool runLength) {
 }
 
 Bytes expectedHeader(int type, int width, int height, int bits, int descriptor) {
-  return {0, 0, static_cast<uint8_t>(type), 0, 0, 0, 0, 0, 0, 0, 0, 0,
-          static_cast<uint8_t>(width & 0xFF), static_cast<uint8_t>(width >> 8),
-          static_cast<uint8_t>(height & 0xFF), static_cast<uint8_t>(height >> 8),
-          static_cast<uint8_t>(bits), static_cast<uint8_t>(descriptor)};
+  return {0,
+          0,
+          static_cast<uint8_t>(type),
+          0,
+          0,
+          0,
+          0,
+          0,
+          0,
+          0,
+          0,
+          0,
+          static_cast<uint8_t>(width & 0xFF),
+          static_cast<uint8_t>(width >> 8),
+          static_cast<uint8_t>(height & 0xFF),
+          static_cast<uint8_t>(height >> 8),
+          static_cast<uint8_t>(bits),
+          static_cast<uint8_t>(descriptor)};
 }
 
 // One row of pixels (left to right) and the packets it must become.
@@ -65,12 +79,14 @@ std::vector<PacketCase> packetCases() {
   return {
       {"three_identical", 3, repeat(a, 3), {130, 30, 20, 10}},
       {"one_pixel", 3, repeat(a, 1), {0, 30, 20, 10}},
-      {"alternating_one_raw_packet_each", 3, alternating,
-       {0, 30, 20, 10, 0, 60, 50, 40, 0, 30, 20, 10, 0, 60, 50, 40, 0, 30, 20, 10}},
+      {"alternating_one_raw_packet_each", 3, alternating, {0,  30, 20, 10, 0,  60, 50, 40, 0,  30,
+                                                           20, 10, 0,  60, 50, 40, 0,  30, 20, 10}},
       {"two_hundred_identical", 3, repeat(a, 200), {255, 30, 20, 10, 199, 30, 20, 10}},
       {"run_of_128_then_one", 3, longRun, {255, 30, 20, 10, 0, 60, 50, 40}},
       {"run_then_single", 3, runThenSingle, {129, 30, 20, 10, 0, 60, 50, 40}},
-      {"alpha_breaks_a_run", 4, {{1, 2, 3, 4}, {1, 2, 3, 5}, {1, 2, 3, 5}},
+      {"alpha_breaks_a_run",
+       4,
+       {{1, 2, 3, 4}, {1, 2, 3, 5}, {1, 2, 3, 5}},
        {0, 3, 2, 1, 4, 129, 3, 2, 1, 5}},
   };
 }
