@@ -49,12 +49,14 @@ bool HasSubfolders(const std::string& path) {
   return found;
 }
 
+bool FolderNameLess(const std::string& a, const std::string& b) {
+  const std::string la = LowerCased(a);
+  const std::string lb = LowerCased(b);
+  return la != lb ? la < lb : a < b;
+}
+
 void SortFolderNames(std::vector<std::string>& names) {
-  std::sort(names.begin(), names.end(), [](const std::string& a, const std::string& b) {
-    const std::string la = LowerCased(a);
-    const std::string lb = LowerCased(b);
-    return la != lb ? la < lb : a < b;
-  });
+  std::sort(names.begin(), names.end(), FolderNameLess);
 }
 
 }  // namespace trimlet

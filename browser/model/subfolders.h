@@ -9,7 +9,7 @@
 //                         be opened).
 //   HasSubfolders(path)   true at the first subfolder found
 //   SortFolderNames       by name without regard to ASCII letter case, names
-//                         equal that way by their bytes
+//                         equal that way by their bytes (FolderNameLess)
 
 #include <string>
 #include <vector>
@@ -18,6 +18,7 @@ namespace trimlet {
 
 std::vector<std::string> ListSubfolders(const std::string& path);
 bool HasSubfolders(const std::string& path);
+bool FolderNameLess(const std::string& a, const std::string& b);
 void SortFolderNames(std::vector<std::string>& names);
 
 }  // namespace trimlet
