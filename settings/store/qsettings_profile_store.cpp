@@ -46,8 +46,8 @@ std::string QSettingsProfileStore::readString(const std::string& section,
                                               const std::string& defaultValue) {
   const QVariant value = settings_->value(keyOf(section, name));
   if (!value.isValid()) return defaultValue;
-  // A hand-written value with unquoted commas arrives as a list: put it back
-  // together as it stood in the file.
+  // A hand-written value with unquoted commas arrives as a list (QSettings
+  // quotes the strings it writes): join it again with ", ".
   if (value.typeId() == QMetaType::QStringList) {
     return value.toStringList().join(QStringLiteral(", ")).toStdString();
   }

@@ -103,7 +103,7 @@ TEST(QSettingsStore, MissingOrUnreadableValuesGiveTheDefault) {
   EXPECT_EQ(store.readInt("Noise Filtering", "Absent", 8), 8);
   EXPECT_EQ(store.readInt("Absent Section", "Filter Size", 8), 8);
   EXPECT_EQ(store.readString("Noise Filtering", "Absent", "d"), "d");
-  // An unquoted list reads back as the text it was.
+  // An unquoted list reads back joined with ", ".
   EXPECT_EQ(store.readString("Noise Filtering", "List", "d"), "1, 2");
 }
 
