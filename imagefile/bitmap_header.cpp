@@ -43,20 +43,33 @@ bool usableMask(uint32_t mask, int bitsPerPixel) {
 
 bool depthAllowed(int bits, bool core) {
   switch (bits) {
-    case 1: case 4: case 8: case 24: return true;
-    case 2: case 16: case 32: return !core;
-    default: return false;
+    case 1:
+    case 4:
+    case 8:
+    case 24:
+      return true;
+    case 2:
+    case 16:
+    case 32:
+      return !core;
+    default:
+      return false;
   }
 }
 
 bool compressionAllowed(const BitmapInfo& info) {
   switch (info.compression) {
-    case kBitmapUncompressed: return true;
-    case kBitmapRle8: return info.bitsPerPixel == 8 && !info.topDown;
-    case kBitmapRle4: return info.bitsPerPixel == 4 && !info.topDown;
+    case kBitmapUncompressed:
+      return true;
+    case kBitmapRle8:
+      return info.bitsPerPixel == 8 && !info.topDown;
+    case kBitmapRle4:
+      return info.bitsPerPixel == 4 && !info.topDown;
     case kBitmapBitFields:
-    case kBitmapAlphaBitFields: return info.bitsPerPixel == 16 || info.bitsPerPixel == 32;
-    default: return false;
+    case kBitmapAlphaBitFields:
+      return info.bitsPerPixel == 16 || info.bitsPerPixel == 32;
+    default:
+      return false;
   }
 }
 
@@ -105,18 +118,17 @@ Result<BitmapInfo> parseBitmapHeaders(const uint8_t* data, size_t size) {
   }
   info.topDown = height < 0;
   info.height = height < 0 ? -height : height;
-  if (planes != 1 || info.width < 1 || info.height < 1 ||
-      !depthAllowed(info.bitsPerPixel, core) || !compressionAllowed(info))
+  if (planes != 1 || info.width < 1 || info.height < 1 || !depthAllowed(info.bitsPerPixel, core) ||
+      !compressionAllowed(info))
     return fail(kDibUnknownFormat);
   if (xResolution > 0 && yResolution > 0 &&
-      std::max(xResolution, yResolution) / std::min(xResolution, yResolution) >
-          kMaxResolutionRatio)
+      std::max(xResolution, yResolution) / std::min(xResolution, yResolution) > kMaxResolutionRatio)
     return fail(kDibUnknownFormat);
 
   // Masks: in the header from 52 bytes on, after a 40-byte header otherwise.
   size_t tableStart = base + headerSize;
-  const bool bitFields = info.compression == kBitmapBitFields ||
-                         info.compression == kBitmapAlphaBitFields;
+  const bool bitFields =
+      info.compression == kBitmapBitFields || info.compression == kBitmapAlphaBitFields;
   if (bitFields) {
     const uint8_t* m = h + kInfoHeaderBytes;
     if (headerSize == kInfoHeaderBytes) {

@@ -53,7 +53,7 @@ struct BitmapRgb {
 
 struct BitmapInfo {
   int64_t width = 0;
-  int64_t height = 0;   // always positive
+  int64_t height = 0;    // always positive
   bool topDown = false;  // the first stored row is the top row
   int bitsPerPixel = 0;
   uint32_t compression = kBitmapUncompressed;
@@ -61,7 +61,7 @@ struct BitmapInfo {
   // uncompressed files: 5-5-5 and 8-8-8).
   uint32_t masks[3] = {0, 0, 0};
   std::vector<BitmapRgb> palette;  // at most 256 entries
-  size_t pixelOffset = 0;           // first byte of the pixel data in the file
+  size_t pixelOffset = 0;          // first byte of the pixel data in the file
 };
 
 Result<BitmapInfo> parseBitmapHeaders(const uint8_t* data, size_t size);

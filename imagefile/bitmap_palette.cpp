@@ -1,6 +1,6 @@
 // Palette bitmaps: 1, 2, 4 and 8 bits per pixel, uncompressed.
-#include "imagefile/bitmap_decode.h"
 #include "engine/image/checked_size.h"
+#include "imagefile/bitmap_decode.h"
 
 namespace trimlet {
 

@@ -14,9 +14,7 @@ int word(const uint8_t* p) { return p[0] | (p[1] << 8); }
 
 bool validMapEntryBits(int bits) { return bits == 15 || bits == 16 || bits == 24 || bits == 32; }
 
-Result<TargaHeader> fail(const std::string& reason) {
-  return Result<TargaHeader>::failure(reason);
-}
+Result<TargaHeader> fail(const std::string& reason) { return Result<TargaHeader>::failure(reason); }
 
 // The fewest bytes the pixel data of `h` can occupy. Uncompressed rows hold
 // every pixel. A run-length packet never crosses a row and yields at most
@@ -52,17 +50,22 @@ Result<TargaHeader> parseTargaHeader(const uint8_t* data, size_t size) {
   h.descriptor = data[17];
 
   switch (h.imageType) {
-    case 1: case 2: case 3: case 9: case 10: case 11: break;
+    case 1:
+    case 2:
+    case 3:
+    case 9:
+    case 10:
+    case 11:
+      break;
     default:
       return fail("Targa image type " + std::to_string(h.imageType) + " is not supported.");
   }
   if (h.colourMapType > 1)
-    return fail("Targa colour-map type " + std::to_string(h.colourMapType) +
-                " is not supported.");
+    return fail("Targa colour-map type " + std::to_string(h.colourMapType) + " is not supported.");
 
   const bool trueColour = h.imageType == 2 || h.imageType == 10;
-  const bool depthOk = trueColour ? (h.pixelBits == 15 || h.pixelBits == 16 ||
-                                     h.pixelBits == 24 || h.pixelBits == 32)
+  const bool depthOk = trueColour ? (h.pixelBits == 15 || h.pixelBits == 16 || h.pixelBits == 24 ||
+                                     h.pixelBits == 32)
                                   : h.pixelBits == 8;
   if (!depthOk)
     return fail("Targa images of type " + std::to_string(h.imageType) + " with " +
@@ -83,16 +86,14 @@ Result<TargaHeader> parseTargaHeader(const uint8_t* data, size_t size) {
                 std::to_string(h.height) + ").");
 
   // Every offset below is a sum of small 16-bit quantities: no overflow.
-  const size_t mapBytes = h.colourMapType == 1
-                              ? static_cast<size_t>(h.mapLength) * ((h.mapEntryBits + 7) / 8)
-                              : 0;
+  const size_t mapBytes =
+      h.colourMapType == 1 ? static_cast<size_t>(h.mapLength) * ((h.mapEntryBits + 7) / 8) : 0;
   h.mapOffset = kTargaHeaderBytes + static_cast<size_t>(h.idLength);
   h.pixelOffset = h.mapOffset + mapBytes;
   if (h.pixelOffset > size) return fail(kTargaTruncated);
 
   size_t needed = 0;
-  if (!minimumPixelBytes(h, &needed) || needed > size - h.pixelOffset)
-    return fail(kTargaTruncated);
+  if (!minimumPixelBytes(h, &needed) || needed > size - h.pixelOffset) return fail(kTargaTruncated);
   return h;
 }
 

@@ -30,8 +30,7 @@ void appendPixel(const uint8_t* rgb, int channels, std::vector<uint8_t>* out) {
 
 // One row as run packets of up to 128 equal pixels (header 128 + n - 1) and
 // single-pixel raw packets (header 0). Packets never cross the row's end.
-void appendRunLengthRow(const uint8_t* row, int width, int channels,
-                        std::vector<uint8_t>* out) {
+void appendRunLengthRow(const uint8_t* row, int width, int channels, std::vector<uint8_t>* out) {
   int x = 0;
   while (x < width) {
     const uint8_t* value = row + static_cast<size_t>(x) * channels;
@@ -52,9 +51,8 @@ Status writeTarga(const std::string& path, const ImageBuffer& image, bool runLen
   if (image.empty() || (channels != 3 && channels != 4))
     return Status::failure("The Targa writer takes images of three or four channels.");
   if (image.width() > kMaxTargaSide || image.height() > kMaxTargaSide)
-    return Status::failure("A Targa file cannot hold an image of " +
-                           std::to_string(image.width()) + " x " +
-                           std::to_string(image.height()) +
+    return Status::failure("A Targa file cannot hold an image of " + std::to_string(image.width()) +
+                           " x " + std::to_string(image.height()) +
                            " pixels: width and height are limited to 65535.");
 
   uint8_t header[kTargaHeaderBytes] = {};
