@@ -11,7 +11,7 @@ namespace trimlet {
 
 namespace {
 
-// Everything one read changes after its jump point is armed lives here, in
+// Everything one read changes after a jump point is armed lives here, in
 // the caller's frame, and is reached through a pointer: after a jump the
 // values are the ones last stored (no volatile locals needed) and no object
 // with a destructor is skipped.
@@ -20,25 +20,12 @@ struct JpegReadState {
   JpegErrorManager error;
   jpeg_progress_mgr progress;
   ImageBuffer image;
-  std::string reason;
 };
 
 void limitScans(j_common_ptr cinfo) {
   if (!cinfo->is_decompressor) return;
   if (reinterpret_cast<j_decompress_ptr>(cinfo)->input_scan_number > kJpegScanLimit)
     failJpeg(cinfo, "The JPEG file has too many scans.");
-}
-
-// Kept out of decodeJpeg so the Result and its reason string are gone before
-// the library runs again.
-bool allocateImage(JpegReadState* state, int channels) {
-  auto image = ImageBuffer::create(state->cinfo.output_width, state->cinfo.output_height, channels);
-  if (!image) {
-    state->reason = image.reason();
-    return false;
-  }
-  state->image = image.take();
-  return true;
 }
 
 // One scan line of cyan, magenta, yellow and black to red, green, blue.
@@ -54,14 +41,15 @@ void cmykToRgb(const JSAMPLE* in, uint8_t* out, JDIMENSION width, bool inverted)
   }
 }
 
-// Returns true with state->image filled; false with state->reason set.
-bool decodeJpeg(JpegReadState* state, FILE* stream) {
+// The two functions that arm a jump point hold nothing but plain values, so
+// a jump skips no destructor and clobbers nothing; every string and every
+// allocation of ours happens between them, in readJpegStream.
+
+// Header and start. False: a library error (its message in state->error)
+// or, when sizeRefused is set, a picture too large to read.
+bool startJpeg(JpegReadState* state, FILE* stream, bool* sizeRefused) {
   jpeg_decompress_struct* cinfo = &state->cinfo;
-  cinfo->err = installJpegErrorManager(&state->error);
-  if (setjmp(state->error.jump)) {
-    state->reason = state->error.message;
-    return false;
-  }
+  if (setjmp(state->error.jump)) return false;
   jpeg_create_decompress(cinfo);
   cinfo->mem->max_memory_to_use = kJpegMemoryLimit;
   state->progress.progress_monitor = limitScans;
@@ -69,28 +57,28 @@ bool decodeJpeg(JpegReadState* state, FILE* stream) {
   state->error.prematureEndIsFatal = true;
   jpeg_stdio_src(cinfo, stream);
   jpeg_read_header(cinfo, TRUE);
-  if (!imageSizeAllowed(cinfo->image_width, cinfo->image_height, &state->reason)) return false;
-  jpeg_start_decompress(cinfo);
-
-  const bool grey = cinfo->out_color_space == JCS_GRAYSCALE && cinfo->output_components == 1;
-  const bool rgb = cinfo->out_color_space == JCS_RGB && cinfo->output_components == 3;
-  const bool cmyk = cinfo->out_color_space == JCS_CMYK && cinfo->output_components == 4;
-  if (!grey && !rgb && !cmyk) {
-    state->reason = "The JPEG file has " + std::to_string(cinfo->output_components) +
-                    " colour components of an unknown kind.";
+  // Before the library allocates anything for the picture.
+  if (!imageSizeAllowed(cinfo->image_width, cinfo->image_height, nullptr)) {
+    *sizeRefused = true;
     return false;
   }
-  if (!allocateImage(state, grey ? 1 : 3)) return false;
+  jpeg_start_decompress(cinfo);
+  return true;
+}
 
+// Every scan line into state->image, then the end of the file. False: a
+// library error, its message in state->error.
+bool readScanLines(JpegReadState* state, bool cmyk) {
+  jpeg_decompress_struct* cinfo = &state->cinfo;
+  if (setjmp(state->error.jump)) return false;
   const JDIMENSION width = cinfo->output_width;
   JSAMPARRAY line = (*cinfo->mem->alloc_sarray)(reinterpret_cast<j_common_ptr>(cinfo), JPOOL_IMAGE,
                                                  width * cinfo->output_components, 1);
   const bool inverted = cinfo->saw_Adobe_marker;
   while (cinfo->output_scanline < cinfo->output_height) {
-    if (jpeg_read_scanlines(cinfo, line, 1) != 1) {
-      state->reason = "The JPEG file could not be decoded.";
-      return false;
-    }
+    // A stdio source never suspends; a read of no line would loop forever.
+    if (jpeg_read_scanlines(cinfo, line, 1) != 1)
+      failJpeg(reinterpret_cast<j_common_ptr>(cinfo), "The JPEG file could not be decoded.");
     // The count after the read: the file's top line lands in the last row.
     uint8_t* row = state->image.row(static_cast<int32_t>(cinfo->output_height - cinfo->output_scanline));
     if (cmyk)
@@ -102,6 +90,39 @@ bool decodeJpeg(JpegReadState* state, FILE* stream) {
   return true;
 }
 
+// Returns true with state->image filled; false with *reason set.
+bool decodeJpeg(JpegReadState* state, FILE* stream, std::string* reason) {
+  state->cinfo.err = installJpegErrorManager(&state->error);
+  bool sizeRefused = false;
+  if (!startJpeg(state, stream, &sizeRefused)) {
+    if (sizeRefused)
+      imageSizeAllowed(state->cinfo.image_width, state->cinfo.image_height, reason);
+    else
+      *reason = state->error.message;
+    return false;
+  }
+  const jpeg_decompress_struct& cinfo = state->cinfo;
+  const bool grey = cinfo.out_color_space == JCS_GRAYSCALE && cinfo.output_components == 1;
+  const bool rgb = cinfo.out_color_space == JCS_RGB && cinfo.output_components == 3;
+  const bool cmyk = cinfo.out_color_space == JCS_CMYK && cinfo.output_components == 4;
+  if (!grey && !rgb && !cmyk) {
+    *reason = "The JPEG file has " + std::to_string(cinfo.output_components) +
+              " colour components of an unknown kind.";
+    return false;
+  }
+  auto image = ImageBuffer::create(cinfo.output_width, cinfo.output_height, grey ? 1 : 3);
+  if (!image) {
+    *reason = image.reason();
+    return false;
+  }
+  state->image = image.take();
+  if (!readScanLines(state, cmyk)) {
+    *reason = state->error.message;
+    return false;
+  }
+  return true;
+}
+
 }  // namespace
 
 Result<ImageBuffer> readJpegStream(FILE* stream) {
@@ -109,11 +130,12 @@ Result<ImageBuffer> readJpegStream(FILE* stream) {
   JpegReadState state;
   std::memset(&state.cinfo, 0, sizeof state.cinfo);
   std::memset(&state.progress, 0, sizeof state.progress);
-  const bool decoded = decodeJpeg(&state, stream);
+  std::string reason;
+  const bool decoded = decodeJpeg(&state, stream, &reason);
   // Releases every pool of the library (the scan-line buffer among them) on
   // both roads; harmless when creation itself failed.
   jpeg_destroy_decompress(&state.cinfo);
-  if (!decoded) return Result<ImageBuffer>::failure(state.reason);
+  if (!decoded) return Result<ImageBuffer>::failure(reason);
   return std::move(state.image);
 }
 

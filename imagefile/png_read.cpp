@@ -1,6 +1,7 @@
 // PNG reading: every colour type and depth to 8-bit RGB or RGBA through
 // libpng's transformations, rows bottom-up. See png_file.h for the contract.
 #include <cstdint>
+#include <cstdio>
 #include <memory>
 #include <new>
 #include <string>
@@ -13,16 +14,16 @@ namespace trimlet {
 
 namespace {
 
-// Everything one read changes after its jump point is armed lives here, in
+// Everything one read changes after a jump point is armed lives here, in
 // the caller's frame, reached through a pointer: after a jump the values
 // are the ones last stored and no object with a destructor is skipped.
 struct PngReadState {
   PngErrorState error;
   png_structp png = nullptr;
   png_infop info = nullptr;
+  png_uint_32 width = 0, height = 0;
   ImageBuffer image;
   std::unique_ptr<png_bytep[]> rows;
-  std::string reason;
 };
 
 // The screen gamma that files with a gAMA chunk are corrected for.
@@ -44,31 +45,19 @@ void requestTransformations(png_structp png, png_infop info, int bitDepth, int c
   png_set_interlace_handling(png);
 }
 
-// Kept out of decodePng so the Result and its reason are gone before the
-// library runs again.
-bool allocateImage(PngReadState* state, png_uint_32 width, png_uint_32 height, int channels) {
-  auto image = ImageBuffer::create(width, height, channels);
-  if (!image) return false;
-  state->image = image.take();
-  return true;
-}
+// The two functions that arm a jump point hold nothing but plain values, so
+// a jump skips no destructor and clobbers nothing; every string and every
+// allocation of ours happens between them, in decodePng.
 
-// Returns true with state->image filled; false with state->reason set.
-bool decodePng(PngReadState* state, FILE* stream) {
-  if (setjmp(state->error.jump)) {
-    state->reason = state->error.message;
-    return false;
-  }
+enum class Start { kRead, kLibraryError, kNoMemory, kTooLarge, kUnconvertible };
+
+// Structures, header and transformations, up to the updated header.
+Start startPng(PngReadState* state, FILE* stream) {
+  if (setjmp(state->error.jump)) return Start::kLibraryError;
   state->png = png_create_read_struct(PNG_LIBPNG_VER_STRING, &state->error, pngErrorReturn, nullptr);
-  if (!state->png) {
-    state->reason = "Out of memory.";
-    return false;
-  }
+  if (!state->png) return Start::kNoMemory;
   state->info = png_create_info_struct(state->png);
-  if (!state->info) {
-    state->reason = "Out of memory.";
-    return false;
-  }
+  if (!state->info) return Start::kNoMemory;
   png_structp png = state->png;
   png_infop info = state->info;
   // The size limit is ours (checked below, before anything is allocated);
@@ -79,30 +68,65 @@ bool decodePng(PngReadState* state, FILE* stream) {
   png_set_sig_bytes(png, 8);
   png_read_info(png, info);
 
-  png_uint_32 width = 0, height = 0;
   int bitDepth = 0, colourType = 0;
-  png_get_IHDR(png, info, &width, &height, &bitDepth, &colourType, nullptr, nullptr, nullptr);
-  if (!imageSizeAllowed(width, height, &state->reason)) return false;
+  png_get_IHDR(png, info, &state->width, &state->height, &bitDepth, &colourType, nullptr, nullptr,
+               nullptr);
+  if (!imageSizeAllowed(state->width, state->height, nullptr)) return Start::kTooLarge;
   requestTransformations(png, info, bitDepth, colourType);
   png_read_update_info(png, info);
-  png_get_IHDR(png, info, &width, &height, &bitDepth, &colourType, nullptr, nullptr, nullptr);
-  const size_t rowBytes = png_get_rowbytes(png, info);
+  png_get_IHDR(png, info, &state->width, &state->height, &bitDepth, &colourType, nullptr, nullptr,
+               nullptr);
   const int channels = png_get_channels(png, info);
   if (bitDepth != 8 || (channels != 3 && channels != 4) ||
-      rowBytes != static_cast<size_t>(width) * channels) {
-    state->reason = "The PNG file has a pixel format that cannot be converted.";
+      png_get_rowbytes(png, info) != static_cast<size_t>(state->width) * channels)
+    return Start::kUnconvertible;
+  return Start::kRead;
+}
+
+// The rows (through state->rows) and the end of the file.
+bool readRows(PngReadState* state) {
+  if (setjmp(state->error.jump)) return false;
+  png_read_image(state->png, state->rows.get());
+  png_read_end(state->png, nullptr);
+  return true;
+}
+
+// A failure of ours, told the way the library's errors are.
+void ownError(const char* message, std::string* reason) {
+  std::fprintf(stderr, "libpng error: %s\n", message);
+  *reason = message;
+}
+
+// Returns true with state->image filled; false with *reason set.
+bool decodePng(PngReadState* state, FILE* stream, std::string* reason) {
+  switch (startPng(state, stream)) {
+    case Start::kRead: break;
+    case Start::kLibraryError: *reason = state->error.message; return false;
+    case Start::kNoMemory: *reason = "Out of memory."; return false;
+    case Start::kTooLarge: imageSizeAllowed(state->width, state->height, reason); return false;
+    case Start::kUnconvertible:
+      *reason = "The PNG file has a pixel format that cannot be converted.";
+      return false;
+  }
+  auto image = ImageBuffer::create(state->width, state->height, png_get_channels(state->png, state->info));
+  if (!image) {
+    ownError("out of image data memory", reason);
     return false;
   }
-
-  if (!allocateImage(state, width, height, channels)) png_error(png, "out of image data memory");
-  state->rows.reset(new (std::nothrow) png_bytep[height]);
-  if (!state->rows) png_error(png, "out of row_pointer_memory");
+  state->image = image.take();
+  state->rows.reset(new (std::nothrow) png_bytep[state->height]);
+  if (!state->rows) {
+    ownError("out of row_pointer_memory", reason);
+    return false;
+  }
   // The file's first row is the picture's top row: it goes to the last
   // buffer row, so the buffer comes out bottom-up without a second copy.
-  for (png_uint_32 i = 0; i < height; ++i)
-    state->rows[i] = state->image.row(static_cast<int32_t>(height - 1 - i));
-  png_read_image(png, state->rows.get());
-  png_read_end(png, nullptr);
+  for (png_uint_32 i = 0; i < state->height; ++i)
+    state->rows[i] = state->image.row(static_cast<int32_t>(state->height - 1 - i));
+  if (!readRows(state)) {
+    *reason = state->error.message;
+    return false;
+  }
   return true;
 }
 
@@ -115,9 +139,10 @@ Result<ImageBuffer> readPngStream(FILE* stream) {
       png_sig_cmp(signature, 0, sizeof signature) != 0)
     return Result<ImageBuffer>::failure("The file is not a PNG file.");
   PngReadState state;
-  const bool decoded = decodePng(&state, stream);
+  std::string reason;
+  const bool decoded = decodePng(&state, stream, &reason);
   png_destroy_read_struct(&state.png, &state.info, nullptr);
-  if (!decoded) return Result<ImageBuffer>::failure(state.reason);
+  if (!decoded) return Result<ImageBuffer>::failure(reason);
   return std::move(state.image);
 }
 
