@@ -54,6 +54,7 @@ CMainFrame::CMainFrame(const PaneMakers& panes) {
   }
   const QRect rect = keepOnScreens(creationRect(info), screenAreas());
   setGeometry(rect);
+  normalRect_ = rect;
 
   buildPanes(panes, rect.size());
 
@@ -154,10 +155,31 @@ void CMainFrame::OnAppAbout() {
   about.exec();
 }
 
+void CMainFrame::moveEvent(QMoveEvent* event) {
+  QMainWindow::moveEvent(event);
+  noteNormalRect();
+}
+
+void CMainFrame::resizeEvent(QResizeEvent* event) {
+  QMainWindow::resizeEvent(event);
+  noteNormalRect();
+}
+
+void CMainFrame::noteNormalRect() {
+  if ((windowState() & (Qt::WindowMaximized | Qt::WindowMinimized | Qt::WindowFullScreen)) == 0) {
+    normalRect_ = geometry();
+  }
+}
+
 void CMainFrame::SaveWindowState() {
   ProfileStore* store = theApp().Store;
   if (store == nullptr) return;
-  writeWindowInfo(*store, normalGeometry(), isMaximized(), viewMode_);
+  // The window system does not always keep the normal rectangle of a window
+  // that was maximised before it was ever shown normally; the frame's own
+  // note of it stands in then.
+  QRect normal = normalGeometry();
+  if (!normal.isValid()) normal = normalRect_;
+  writeWindowInfo(*store, normal, isMaximized(), viewMode_);
 }
 
 }  // namespace trimlet

@@ -67,7 +67,12 @@ class CMainFrame : public QMainWindow, public MainFramePort {
   // The view commands' work: ViewMode, the check marks, the list's mode.
   void OnViewMode(int mode);
 
+ protected:
+  void moveEvent(QMoveEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
+
  private:
+  void noteNormalRect();
   void buildPanes(const PaneMakers& panes, const QSize& size);
   void connectCommands();
   void OnAppAbout();
@@ -75,6 +80,7 @@ class CMainFrame : public QMainWindow, public MainFramePort {
 
   int viewMode_ = 0;
   StatusValues status_;
+  QRect normalRect_;  // the last rectangle seen in the normal state
   QSplitter* outer_ = nullptr;
   QSplitter* inner_ = nullptr;
   QPointer<QWidget> tree_;

@@ -1,14 +1,39 @@
 // The status bar panes of the main frame (see status_panes.h).
 #include "app/status_panes.h"
 
-#include <QFontMetrics>
 #include <QLabel>
 #include <QStatusBar>
+#include <algorithm>
 
 #include "app/command_ids.h"
 #include "app/command_table.h"
 
 namespace trimlet {
+
+namespace {
+
+// A pane as wide as its initial text (or its text, when that is longer), that
+// gives way when the frame is made narrower than all panes together: the
+// panes never hold the frame wider than the user wants it.
+class StatusPane : public QLabel {
+ public:
+  StatusPane(const QString& initial, QWidget* parent) : QLabel(initial, parent) {
+    setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    initialWidth_ = fontMetrics().horizontalAdvance(initial);
+  }
+  QSize sizeHint() const override {
+    const QSize hint = QLabel::sizeHint();
+    const int text = std::max(initialWidth_, fontMetrics().horizontalAdvance(this->text()));
+    return QSize(text + 2 * frameWidth() + 6, hint.height());
+  }
+  QSize minimumSizeHint() const override { return QSize(0, QLabel::minimumSizeHint().height()); }
+
+ private:
+  int initialWidth_ = 0;
+};
+
+}  // namespace
 
 const std::vector<StatusPaneInfo>& statusPaneTable() {
   using namespace cmd;
@@ -37,13 +62,8 @@ StatusPanes::StatusPanes(QStatusBar* bar, const StatusValues& values) {
   message_->setObjectName(QStringLiteral("0"));
   bar->addWidget(message_, 1);
   for (const StatusPaneInfo& info : statusPaneTable()) {
-    auto* label = new QLabel(QString::fromLatin1(info.initialText), bar);
+    auto* label = new StatusPane(QString::fromLatin1(info.initialText), bar);
     label->setObjectName(QString::number(info.id));
-    label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    const QFontMetrics metrics(label->font());
-    label->setMinimumWidth(metrics.horizontalAdvance(label->text()) + 2 * label->frameWidth() +
-                           6);
     bar->addPermanentWidget(label);
     panes_.push_back(label);
   }

@@ -12,9 +12,10 @@
 //   6     61207  "xxxxxxxxxx"    "%d x %-d" of the result width, height
 //   7     61209  "xxxxxxxxxx"    "%d%%" of the result view's scale
 //
-// Each pane is at least as wide as its initial text; the message pane
-// stretches. The value panes show the six values from the moment they are
-// set, 0 until the first preview ("0 x 0", "0%").
+// Each pane is as wide as its initial text (or its text, when longer) while
+// there is room; the message pane stretches. The value panes show the six
+// values from the moment they are set, 0 until the first preview ("0 x 0",
+// "0%").
 
 #include <QString>
 #include <vector>

@@ -3,6 +3,8 @@
 
 #include <QGridLayout>
 #include <QLabel>
+#include <QScrollArea>
+#include <QVBoxLayout>
 
 #include "engine/settings/settings_persistence.h"
 #include "preview/model/image_view_model.h"
@@ -21,14 +23,25 @@ CFormRMiddle::CFormRMiddle(QWidget* parent, ProfileStore* store)
   setObjectName(QString::number(panel::kFormId));
   if (store_ != nullptr) readPanelSettings(*store_, settings_);
 
-  auto* grid = new QGridLayout(this);
+  // Like a form, the pane scrolls when it is smaller than its content, so it
+  // never holds the frame larger than the user wants it.
+  auto* scroll = new QScrollArea(this);
+  scroll->setFrameShape(QFrame::NoFrame);
+  scroll->setWidgetResizable(true);
+  auto* content = new QWidget(scroll);
+  scroll->setWidget(content);
+  auto* outer = new QVBoxLayout(this);
+  outer->setContentsMargins(0, 0, 0, 0);
+  outer->addWidget(scroll);
+
+  auto* grid = new QGridLayout(content);
   grid->setContentsMargins(10, 6, 10, 6);
   grid->setHorizontalSpacing(8);
   grid->setVerticalSpacing(4);
   const std::vector<SummaryLine> summary = settingsSummary(settings_);
   for (size_t i = 0; i < summary.size(); ++i) {
-    auto* caption = new QLabel(summary[i].first + QStringLiteral(":"), this);
-    auto* value = new QLabel(this);
+    auto* caption = new QLabel(summary[i].first + QStringLiteral(":"), content);
+    auto* value = new QLabel(content);
     value->setTextInteractionFlags(Qt::TextSelectableByMouse);
     const int row = static_cast<int>(i) / kSummaryColumns;
     const int column = 2 * (static_cast<int>(i) % kSummaryColumns);
@@ -37,8 +50,9 @@ CFormRMiddle::CFormRMiddle(QWidget* parent, ProfileStore* store)
     lines_.emplace_back(caption, value);
   }
   for (int column = 0; column < kSummaryColumns; ++column) {
-    grid->setColumnStretch(2 * column + 1, 1);
+    grid->setColumnMinimumWidth(2 * column + 1, 150);
   }
+  grid->setColumnStretch(2 * kSummaryColumns, 1);
   grid->setRowStretch(grid->rowCount(), 1);
   showFields();
 }
