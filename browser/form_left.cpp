@@ -19,14 +19,14 @@ CFormLeft::~CFormLeft() {
   if (theApp().LeftPane == this) theApp().LeftPane = nullptr;
 }
 
-void CFormLeft::OnInitialUpdate() {
+void CFormLeft::InitialUpdate() {
   if (initialised_) return;
   initialised_ = true;
   tree_->BuildRoots(true);
 }
 
 void CFormLeft::showEvent(QShowEvent* event) {
-  OnInitialUpdate();
+  InitialUpdate();
   QWidget::showEvent(event);
 }
 

@@ -9,7 +9,7 @@
 // Selecting "My Computer" only empties the file list. LastTreePath, the path
 // handled last, keeps one folder from being handled twice in a row.
 //
-// The tree is built at the pane's initial update: OnInitialUpdate(), called
+// The tree is built at the pane's initial update: InitialUpdate(), called
 // by the frame before the window shows, or else at the first show.
 
 #include <QWidget>
@@ -27,7 +27,7 @@ class CFormLeft : public QWidget, public FolderTreePort {
   explicit CFormLeft(QWidget* parent = nullptr);
   ~CFormLeft() override;
 
-  void OnInitialUpdate();
+  void InitialUpdate() override;
 
   // FolderTreePort
   bool SelectFolder(const QString& path) override;

@@ -45,7 +45,7 @@ CFormRUpper::~CFormRUpper() {
   if (app.ListPane == this) app.ListPane = nullptr;
 }
 
-void CFormRUpper::OnInitialUpdate() {
+void CFormRUpper::InitialUpdate() {
   if (initialised_) return;
   initialised_ = true;
   CKivoApp& app = theApp();
@@ -62,7 +62,7 @@ void CFormRUpper::OnInitialUpdate() {
 }
 
 void CFormRUpper::showEvent(QShowEvent* event) {
-  OnInitialUpdate();
+  InitialUpdate();
   QWidget::showEvent(event);
 }
 

@@ -37,7 +37,7 @@ class CFormRUpper : public QWidget, public FileListPort {
 
   // Restores the chosen file and applies the frame's view mode; once.
   // Called by the frame before the window shows, or else at the first show.
-  void OnInitialUpdate();
+  void InitialUpdate() override;
 
   // FileListPort
   void FillFromFolder(const QString& folder) override;
