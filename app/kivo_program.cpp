@@ -71,6 +71,13 @@ bool KivoProgram::InitInstance(const QStringList& arguments) {
   QGuiApplication::setWindowIcon(programIcon());
   frame_ = std::make_unique<CMainFrame>(panes_);
   frame_->InitialUpdateFrame();
+  // A folder named on the command line is not the folder of the file chosen
+  // last: that file is not chosen again there (the list would look for it in
+  // the wrong folder). It stays remembered for the next start.
+  if (!commandLine_.folder.isEmpty() && app.ListPane != nullptr &&
+      app.CurrentFolder != folderOfPath(QString::fromStdString(lastFile))) {
+    app.ListPane->SetSelectedName(QString());
+  }
 
   const QString selected = app.ListPane != nullptr ? app.ListPane->SelectedName() : QString();
   frame_->SetTitle(selected.isEmpty() ? QStringLiteral("Trimlet")

@@ -15,7 +15,8 @@
 //      directory becomes CurrentFolder instead; CurrentFolder always ends
 //      with "/";
 //   6. SystemLangId from the locale (language_id.h);
-//   7. the frame with its panes, then the panes' first updates;
+//   7. the frame with its panes, then the panes' first updates; with a FOLDER
+//      other than that of the last file, the list does not choose that file;
 //   8. the title: "Trimlet - " + the list's selected name, or "Trimlet";
 //   9. shown maximised or not by window_placement.h's startMaximized;
 //  10. repainted at once, then the tree selects CurrentFolder.

@@ -5,6 +5,10 @@
 #
 #   tools/screenshot.sh OUTPUT.png [SECONDS]
 #
+# With TRIMLET_SHOT_FILE=NAME (a file of samples/, e.g. postcard.jpg) the fresh
+# settings remember that file as the one selected last, so the picture shows
+# with the list's selection and its preview.
+#
 # TRIMLET_BUILD_DIR chooses the build folder (default build/).
 set -euo pipefail
 if [ $# -lt 1 ]; then
@@ -24,6 +28,11 @@ fi
 config="$(mktemp -d)"
 trap 'rm -rf "$config"' EXIT
 export XDG_CONFIG_HOME="$config"
+if [ -n "${TRIMLET_SHOT_FILE:-}" ]; then
+  mkdir -p "$config/Local AppWizard-Generated Applications"
+  printf '[Last%%20Selected%%20File]\nFile%%20Path=%s\n' "$root/samples/$TRIMLET_SHOT_FILE" \
+    >"$config/Local AppWizard-Generated Applications/Kivo.conf"
+fi
 export TRIMLET_SHOT_PROGRAM="$build/app/trimlet"
 export TRIMLET_SHOT_FOLDER="$root/samples"
 export TRIMLET_SHOT_OUTPUT="$output"
