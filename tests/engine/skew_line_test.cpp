@@ -130,12 +130,12 @@ class SkewAgainstReference : public ::testing::TestWithParam<bool> {};
 TEST_P(SkewAgainstReference, RandomLinesOffsetsAndWeights) {
   const bool blend = GetParam();
   std::mt19937 random(blend ? 7 : 3);
-  const double specialWeights[] = {0.0, 0.5, 1e-9, 0.999999999999, 1.0};
+  const double edgeWeights[] = {0.0, 0.5, 1e-9, 0.999999999999, 1.0};
   for (int trial = 0; trial < 3000; ++trial) {
     const int n = std::uniform_int_distribution<int>(1, 40)(random);
     const int m = std::uniform_int_distribution<int>(1, 70)(random);
     const int o = std::uniform_int_distribution<int>(-50, 70)(random);
-    const double f = trial % 5 == 0 ? specialWeights[(trial / 5) % 5]
+    const double f = trial % 5 == 0 ? edgeWeights[(trial / 5) % 5]
                                     : std::uniform_real_distribution<double>(0, 1)(random);
     const uint32_t g = random();
     std::vector<uint32_t> source(n);
