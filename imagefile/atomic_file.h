@@ -7,6 +7,12 @@
 // an existing file in one step). Destroying an AtomicFile that was not
 // committed removes the temporary file, so a failed write leaves neither a
 // partial file nor a changed target.
+//
+// The written file gets the permissions of the file it replaces, or for a
+// new file 0666 less the umask (what fopen would give), never mkstemp's
+// 0600. A target that is a symbolic link stays one: the file it names is
+// replaced. A write error anywhere (the stream's error flag, a failed flush,
+// close or rename) makes commit() fail with a reason.
 
 #include <cstdio>
 #include <string>

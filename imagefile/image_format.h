@@ -33,7 +33,8 @@ bool isImageFileName(std::string_view name);
 // ".jpg", ".tga", ".bmp", ".png" for 0, 1, 2, 4; empty for 3 and anything else.
 std::string outputExtension(int outputFormat);
 // `path` with its last four characters replaced by `extension` (the whole
-// path when it is shorter than four characters).
+// path when it is shorter than four characters); an empty extension (format
+// 3, "same as the source") leaves the path unchanged.
 std::string replaceLastFour(const std::string& path, const std::string& extension);
 
 struct WriteOptions {
