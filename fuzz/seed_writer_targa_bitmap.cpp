@@ -44,8 +44,8 @@ bool targaSeeds(const std::string& dir) {
   bool ok = true;
   for (int channels : {3, 4})
     for (bool rle : {false, true}) {
-      const std::string name = dir + "/ours_" + std::to_string(channels * 8) +
-                               (rle ? "_rle" : "_raw") + ".tga";
+      const std::string name =
+          dir + "/ours_" + std::to_string(channels * 8) + (rle ? "_rle" : "_raw") + ".tga";
       ok &= writeTarga(name, picture(7, 3, channels), rle).ok();
     }
   // 15 and 16 bits, raw and run-length, top-left origin for the 16-bit ones.
@@ -95,9 +95,10 @@ BitmapFields bitmap(int bits, int width, int height) {
 bool bitmapSeeds(const std::string& dir) {
   bool ok = true;
   for (int width : {1, 2, 3, 5})
-    ok &= writeBitmap(dir + "/ours_24_w" + std::to_string(width) + ".bmp", picture(width, 2, 3))
-              .ok();
-  const std::vector<std::vector<uint8_t>> four{{0, 0, 0}, {255, 255, 255}, {200, 10, 20}, {5, 100, 250}};
+    ok &=
+        writeBitmap(dir + "/ours_24_w" + std::to_string(width) + ".bmp", picture(width, 2, 3)).ok();
+  const std::vector<std::vector<uint8_t>> four{
+      {0, 0, 0}, {255, 255, 255}, {200, 10, 20}, {5, 100, 250}};
 
   // 2-bit palette, headerless 8-bit, top-down 4-bit, core 1-bit.
   BitmapFields two = bitmap(2, 5, 2);
@@ -138,7 +139,8 @@ bool bitmapSeeds(const std::string& dir) {
 
   // 16 bits: default 5-5-5, 5-6-5 masks after the header, 4-4-4-4 in a v4 header.
   BitmapFields rgb16 = bitmap(16, 3, 2);
-  rgb16.pixels = {0xFF, 0x7F, 0x00, 0x7C, 0xE0, 0x03, 0, 0, 0x1F, 0x00, 0x34, 0x12, 0x00, 0x80, 0, 0};
+  rgb16.pixels = {0xFF, 0x7F, 0x00, 0x7C, 0xE0, 0x03, 0, 0,
+                  0x1F, 0x00, 0x34, 0x12, 0x00, 0x80, 0, 0};
   ok &= save(dir + "/hand_16bit_555.bmp", bitmapFile(rgb16));
   BitmapFields rgb565 = rgb16;
   rgb565.compression = 3;
