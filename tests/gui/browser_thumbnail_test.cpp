@@ -167,8 +167,8 @@ class BrowserThumbnailTest : public QObject {
     app_->preview.FolderChanged(folder_);
     QCOMPARE(list()->fillGeneration(), first);
     QVERIFY(QTest::qWaitFor([&] { return gate.reached(); }, 20000));
-    QTest::qWait(20);  // thumbnail 0 arrives while the worker waits
-    QCOMPARE(list()->thumbnailCount(), 1);
+    // Thumbnail 0 arrives while the worker waits.
+    QTRY_COMPARE_WITH_TIMEOUT(list()->thumbnailCount(), 1, 20000);
 
     // The user goes to another folder while the worker is held: the UI
     // thread does not wait for it.
