@@ -2,8 +2,8 @@
 // A read-only view of an image turned by quarter turns, without copying it:
 // the turned image's pixel (X, Y) is the source pixel at index
 // origin + X * pixelStep + Y * rowStep (indices in pixels). Internal to the
-// geometry code; quarterTurn copies through it and the rotation reads its
-// first shear through it, so the turned image never needs a buffer of its own.
+// geometry code: quarterTurn copies through it, and the shears read their
+// source through it (the identity view, or any turn).
 
 #include <cstddef>
 #include <cstdint>

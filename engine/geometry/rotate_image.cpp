@@ -39,9 +39,15 @@ Result<ImageBuffer> rotateImage(const ImageBuffer& source, double degrees, uint3
   const RotationPlan plan = planRotation(degrees);
   if (plan.remaining == 0.0)
     return plan.quarterTurns == 0 ? source.clone() : quarterTurn(source, plan.quarterTurns);
-  return geometry_detail::shearRotateView(
-      geometry_detail::quarterView(source, plan.quarterTurns), plan.remaining, background,
-      edgeBlending);
+  if (plan.quarterTurns == 0)
+    return geometry_detail::shearRotateView(geometry_detail::quarterView(source, 0),
+                                            plan.remaining, background, edgeBlending);
+  // The turned copy (made in cache-friendly tiles) lets the first shear read
+  // along rows; it goes as soon as that shear is done.
+  auto turned = quarterTurn(source, plan.quarterTurns);
+  if (!turned) return turned;
+  return geometry_detail::shearRotateView(geometry_detail::quarterView(*turned, 0),
+                                          plan.remaining, background, edgeBlending, &*turned);
 }
 
 }  // namespace trimlet

@@ -52,7 +52,7 @@ void skewBy(double v, Src src, ptrdiff_t sourceStep, int n, uint8_t* destination
 }  // namespace
 
 Result<ImageBuffer> shearRotateView(const QuarterView& view, double theta, uint32_t background,
-                                    bool edgeBlending) {
+                                    bool edgeBlending, ImageBuffer* consumed) {
   if (!view.pixels || view.channels != 4 || view.width < 1 || view.height < 1)
     return Result<ImageBuffer>::failure("Only images with four bytes per pixel can be rotated.");
   if (!std::isfinite(theta)) return Result<ImageBuffer>::failure("The rotation angle is not a number.");
@@ -80,6 +80,8 @@ Result<ImageBuffer> shearRotateView(const QuarterView& view, double theta, uint3
     const ConstBytePixels row{view.pixels + (view.origin + i * view.rowStep) * 4};
     skewBy(v, row, view.pixelStep, W, first->row(i), 1, W1, background, edgeBlending);
   }
+
+  if (consumed) consumed->reset();
 
   // 2. Vertical shear: column by column in effect, walked in blocks of
   // neighbouring columns along the rows.
