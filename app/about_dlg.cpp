@@ -4,11 +4,13 @@
 #include <QDesktopServices>
 #include <QDialogButtonBox>
 #include <QFont>
+#include <QFontMetrics>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPushButton>
 #include <QUrl>
+#include <algorithm>
 
 #include "app/app_resources.h"
 
@@ -22,7 +24,11 @@ QFont aboutFont(const AboutText& text) {
   // sans-serif face is there.
   font.setStyleHint(QFont::SansSerif);
   if (text.family == QLatin1String("Arial Black")) font.setWeight(QFont::Black);
-  font.setPixelSize(text.pixelHeight);
+  // The height is that of the whole character cell (ascent and descent), as
+  // the window system of the original layout measures a font; Qt sizes the em.
+  font.setPixelSize(text.cellHeight);
+  const int cell = QFontMetrics(font).height();
+  if (cell > 0) font.setPixelSize(std::max(1, text.cellHeight * text.cellHeight / cell));
   return font;
 }
 
@@ -37,7 +43,7 @@ CAboutDlg::CAboutDlg(QWidget* parent, int languageLowByte, AboutAddresses addres
       stripe_(QStringLiteral(":/app/bitmaps/stripe_176.png")) {
   setObjectName(QStringLiteral("100"));
   setWindowTitle(QStringLiteral("About kivo"));
-  setFixedSize(360, 168);
+  setFixedSize(440, 168);
   setMouseTracking(true);
 
   auto* icon = new QLabel(this);
@@ -72,7 +78,7 @@ void CAboutDlg::paintEvent(QPaintEvent* event) {
   for (const AboutText& text : painting.texts) {
     painter.setFont(aboutFont(text));
     painter.setPen(text.link ? QColor(0, 0, 255) : palette().color(QPalette::WindowText));
-    const QRect box(text.at, QSize(width() - text.at.x(), text.pixelHeight * 2));
+    const QRect box(text.at, QSize(width() - text.at.x(), text.cellHeight * 2));
     painter.drawText(box, Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, text.text);
   }
   if (!painting.stripe.isEmpty() && !stripe_.isNull()) {

@@ -4,8 +4,8 @@
 // The texts and the stripe are placed by the low byte of the system
 // language (9 English; 17 Japanese and 18 Korean share one placement); for
 // any other language nothing is painted beyond the dialog's own controls.
-// Positions are client pixels of the text's top-left corner, heights pixel
-// sizes of the font.
+// Positions are client pixels of the text's top-left corner, heights those of
+// the font's whole character cell in pixels.
 //
 //   item                   font                   English    Japanese/Korean
 //   "Trimlet"              Arial Black, 37        67, 8      77, 10
@@ -41,7 +41,7 @@ inline constexpr const char* kSupportSubject = "Trimlet support needed";
 struct AboutText {
   QString text;
   QString family;
-  int pixelHeight;
+  int cellHeight;
   QPoint at;
   bool link;  // painted blue
 };

@@ -227,7 +227,7 @@ class AboutHelpTest : public QObject {
                          int height, QPoint at) {
     QCOMPARE(text.text, QString::fromLatin1(content));
     QCOMPARE(text.family, QString::fromLatin1(family));
-    QCOMPARE(text.pixelHeight, height);
+    QCOMPARE(text.cellHeight, height);
     QCOMPARE(text.at, at);
   }
 
