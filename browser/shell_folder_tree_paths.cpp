@@ -111,6 +111,7 @@ bool CShellFolderTree::SelectPath(const QString& path) {
     node = child;
   }
   setCurrentItem(node);
+  scrollToItem(node);
   return true;
 }
 
