@@ -24,7 +24,7 @@ CommandLine parseCommandLine(const QStringList& arguments) {
     line.text = parser.errorText();
     return line;
   }
-  if (parser.isSet(help)) {
+  if (parser.isSet(help) || parser.isSet(QStringLiteral("help-all"))) {
     line.outcome = CommandLine::kPrinted;
     line.text = parser.helpText();
     return line;

@@ -211,6 +211,8 @@ class ShellRulesTest : public QObject {
                                     << int(CommandLine::kFailed) << "";
     QTest::newRow("help") << QStringList{"trimlet", "--help"} << int(CommandLine::kPrinted)
                           << "";
+    QTest::newRow("help with Qt's options") << QStringList{"trimlet", "--help-all"}
+                                           << int(CommandLine::kPrinted) << "";
     QTest::newRow("version") << QStringList{"trimlet", "--version"}
                              << int(CommandLine::kPrinted) << "";
   }
