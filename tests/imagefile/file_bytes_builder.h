@@ -105,9 +105,11 @@ inline Bytes bitmapFile(const BitmapFields& f) {
     put32(&info, static_cast<uint32_t>(f.yResolution));
     put32(&info, f.coloursUsed);
     put32(&info, 0);  // colours important
-    if (f.headerSize > 40) {
+    if (f.headerSize > 40 && f.headerSize <= 124) {
       for (size_t i = 0; i < 4; ++i) put32(&info, i < f.masks.size() ? f.masks[i] : 0);
       info.resize(f.headerSize, 0);  // the later fields are not read
+    } else if (f.headerSize > 124) {
+      // A size no reader knows: only the field itself says so.
     } else {
       for (uint32_t m : f.masks) put32(&info, m);
     }
