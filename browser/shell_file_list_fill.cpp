@@ -42,14 +42,7 @@ QIcon CShellFileList::iconFor(const std::string& path, bool folder,
 }
 
 void CShellFileList::FillItems() {
-  stopBuild();
-  model_->clearRows();
-  imageFileCount_ = 0;
-  thumbnails_.clear();
-  thumbnailCount_ = 0;
-  largeIcons_.clear();
-  smallIcons_.clear();
-  entries_.clear();
+  DeleteAllItems();
 
   const std::string folder = toNative(folder_);
   std::vector<QIcon> typeCache(5);
