@@ -9,6 +9,10 @@
 # settings remember that file as the one selected last, so the picture shows
 # with the list's selection and its preview.
 #
+# With TRIMLET_SHOT_SETTINGS=FILE the lines of FILE (INI sections and values
+# as the settings store holds them, e.g. "[Auto Crop Info]" / "Tolerance=20")
+# are added to the fresh settings, so the picture shows cropped.
+#
 # TRIMLET_BUILD_DIR chooses the build folder (default build/).
 set -euo pipefail
 if [ $# -lt 1 ]; then
@@ -32,6 +36,10 @@ if [ -n "${TRIMLET_SHOT_FILE:-}" ]; then
   mkdir -p "$config/Local AppWizard-Generated Applications"
   printf '[Last%%20Selected%%20File]\nFile%%20Path=%s\n' "$root/samples/$TRIMLET_SHOT_FILE" \
     >"$config/Local AppWizard-Generated Applications/Kivo.conf"
+fi
+if [ -n "${TRIMLET_SHOT_SETTINGS:-}" ]; then
+  mkdir -p "$config/Local AppWizard-Generated Applications"
+  cat "$TRIMLET_SHOT_SETTINGS" >>"$config/Local AppWizard-Generated Applications/Kivo.conf"
 fi
 export TRIMLET_SHOT_PROGRAM="$build/app/trimlet"
 export TRIMLET_SHOT_FOLDER="$root/samples"
