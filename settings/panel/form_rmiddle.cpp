@@ -91,6 +91,7 @@ void CFormRMiddle::EnableForCurrentImage() {
   trimlet::enableForCurrentImage(enables_, settings_);
   if (settings_.croppingMode == kAutoCrop && theApp().PreviewPane != nullptr) {
     theApp().PreviewPane->SourceView().setPickMode(1);
+    theApp().PreviewPane->RepaintViews();
   }
   showEnables();
 }
@@ -109,6 +110,7 @@ void CFormRMiddle::InitialUpdate() {
   if (theApp().PreviewPane != nullptr) {
     if (settings_.croppingMode == kAutoCrop) theApp().PreviewPane->SourceView().setPickMode(1);
     if (settings_.croppingMode == kManualCrop) theApp().PreviewPane->SourceView().setPickMode(0);
+    theApp().PreviewPane->RepaintViews();
   }
   showEnables();
 }
