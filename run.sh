@@ -8,5 +8,5 @@ cmake --build build -j"$(trimlet_jobs)"
 if [ -x build/app/trimlet ]; then
   exec build/app/trimlet "$PWD/samples"
 fi
-echo "The window program is not built yet; showing what the batch would do on samples/:"
+echo "Built without the window program (TRIMLET_GUI=OFF); showing what the batch would do on samples/:"
 exec build/cli/trimlet-batch --dry-run samples

@@ -20,8 +20,7 @@ struct CommandInfo {
   const char* tip;     // tooltip ("" when the command has none)
   const char* icon;    // toolbar button picture in the resources, or nullptr
   bool checkable;      // the four view modes
-  bool available;      // false: the command arrives with a later issue and
-                       // stays disabled until then
+  bool available;      // false: shown in the menu and toolbar but disabled
 };
 
 inline constexpr int kSeparator = 0;

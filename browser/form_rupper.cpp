@@ -7,7 +7,7 @@
 #include "browser/browser_text.h"
 #include "browser/model/list_row.h"
 #include "browser/shell_file_list.h"
-#include "engine/pipeline/image_pipeline.h"
+#include "pipeline/image_pipeline.h"
 #include "imagefile/image_format.h"
 
 namespace trimlet {

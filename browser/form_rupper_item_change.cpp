@@ -9,7 +9,7 @@
 #include "browser/form_rupper.h"
 #include "browser/model/list_row.h"
 #include "browser/shell_file_list.h"
-#include "engine/pipeline/image_pipeline.h"
+#include "pipeline/image_pipeline.h"
 #include "imagefile/image_format.h"
 #include "preview/model/image_view_model.h"
 #include "preview/model/new_image_fit.h"
@@ -31,7 +31,7 @@ class WaitCursor {
 };
 
 // The size of the picture in `path`, 0 x 0 when it cannot be decoded.
-QSize decodedSize(int format, const QString& path) {
+QSize decodedSize(SourceFormat format, const QString& path) {
   WaitCursor wait;
   Result<ImageBuffer> image = readImageFile(format, toNative(path));
   if (!image) return QSize(0, 0);
@@ -95,8 +95,8 @@ void CFormRUpper::OnItemChanged(int row) {
 
 void CFormRUpper::openChosenImage(const QString& name) {
   CKivoApp& app = theApp();
-  const int format = sourceFormatOf(toNative(name));
-  if (format == kSourceNone || !app.PreviewPane) return;
+  const SourceFormat format = sourceFormatOf(toNative(name));
+  if (format == SourceFormat::kNone || !app.PreviewPane) return;
   PreviewPanePort& preview = *app.PreviewPane;
   ImageViewModel& view = preview.SourceView();
 

@@ -17,9 +17,9 @@ namespace {
 size_t typeSlot(const std::string& name, bool folder) {
   if (folder) return 0;
   switch (sourceFormatOf(name)) {
-    case kSourceJpeg: return 1;
-    case kSourceTarga: return 2;
-    case kSourceBitmap: return 3;
+    case SourceFormat::kJpeg: return 1;
+    case SourceFormat::kTarga: return 2;
+    case SourceFormat::kBitmap: return 3;
     default: return 4;
   }
 }

@@ -1,6 +1,7 @@
 #include "cli/batch_settings.h"
 
 #include "cli/override_store.h"
+#include "cli/settings_help.h"
 #include "engine/settings/settings_keys.h"
 #include "engine/settings/settings_persistence.h"
 
@@ -16,14 +17,16 @@ Result<BatchSettings> loadBatchSettings(ProfileStore& store, const CliOptions& o
   readPanelSettings(overrides, batch.settings);
   readPreviewSettings(overrides, batch.settings);
   batch.wholeSelect = overrides.readInt(keys::kControls, keys::kWholeSelect, 0) != 0;
-  const std::vector<std::string> problems = overrides.problems();
+  std::vector<std::string> problems = overrides.problems();
+  for (const std::string& p : checkSettingValues(overrides.values(), batch.settings))
+    problems.push_back(p);
   if (!problems.empty()) {
     std::string all;
     for (const auto& p : problems) all += (all.empty() ? "" : "\n") + p;
     return Result<BatchSettings>::failure(all);
   }
   CropSettings& s = batch.settings;
-  if (options.format) s.outputFormat = *options.format;
+  if (options.format) s.outputFormat = static_cast<OutputFormat>(*options.format);
   if (options.quality) s.jpegQuality = *options.quality;
   if (options.rle) s.targaRLE = *options.rle ? 1 : 0;
   batch.manualRectValid = s.cropWidth != 0 || s.cropHeight != 0;

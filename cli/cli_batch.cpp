@@ -6,9 +6,7 @@
 #include <thread>
 #include <vector>
 
-#include "engine/pipeline/image_pipeline.h"
-#include "engine/pipeline/output_name.h"
-#include "engine/pipeline/stored_settings_panel.h"
+#include "output/batch/batch_file.h"
 #include "output/batch/batch_text.h"
 #include "output/batch/batch_walk.h"
 #include "output/batch/folder_scan.h"
@@ -48,7 +46,7 @@ std::string trimmed(std::string text) {
 
 struct Shared {
   const BatchRequest& request;
-  const BatchSettings& settings;
+  BatchJob job;
   OverwriteCheck overwrite;
   FILE* out;
   FILE* err;
@@ -60,15 +58,14 @@ struct Shared {
   BatchSummary summary;
 };
 
-// The pipeline's host for one job: it collects what the pipeline reports
-// and takes the file's turn before the overwrite check.
-class JobHost : public PipelineHost {
+// One job's overwrite policy: it takes the file's turn before the check, so
+// the checks, writes and messages come in the order of the files.
+class TurnPolicy : public OverwritePolicy {
  public:
-  JobHost(Shared& shared) : shared_(shared) {}
+  explicit TurnPolicy(Shared& shared) : shared_(shared) {}
   void begin(int number) {
     number_ = number;
     holding_ = false;
-    messages_.clear();
   }
   void takeTurn() {
     if (holding_) return;
@@ -80,16 +77,7 @@ class JobHost : public PipelineHost {
     shared_.turns.release(number_);
     holding_ = false;
   }
-  const std::vector<std::string>& messages() const { return messages_; }
-
-  bool wholeSelect() override { return shared_.settings.wholeSelect; }
-  void reportReadFailure(const std::string& path, int, const std::string& reason) override {
-    messages_.push_back(path + ": " + trimmed(reason));
-  }
-  void reportWriteFailure(const std::string& path, const std::string& reason) override {
-    messages_.push_back(path + ": cannot write: " + trimmed(reason));
-  }
-  bool checkOverwrite(std::string& path) override {
+  bool keepExisting(std::string& path) override {
     takeTurn();
     return shared_.overwrite.CheckOverwrite(path);
   }
@@ -98,72 +86,60 @@ class JobHost : public PipelineHost {
   Shared& shared_;
   int number_ = 0;
   bool holding_ = false;
-  std::vector<std::string> messages_;
 };
 
 void clearProgress(Shared& shared) {
   if (shared.progress) std::fprintf(shared.err, "\r\033[K");
 }
 
-std::string describeDryRun(const ImagePipeline& pipeline, const BatchItem& item,
-                           int outputFormat) {
-  const ImageBuffer& source = pipeline.source();
-  const ImageBuffer& result = pipeline.result();
-  const CropBox box = pipeline.cropRectangle();
-  const std::string target = targetPathFor(pipeline.outputPath(), outputFormat);
+std::string describeDryRun(const BatchFileResult& r) {
   std::error_code ec;
-  const bool exists = std::filesystem::exists(target, ec);
+  const bool exists = std::filesystem::exists(r.target, ec);
   char line[512];
   std::snprintf(line, sizeof line, ": %d x %d, crop %d,%d %d x %d, result %d x %d -> ",
-                source.width(), source.height(), box.left, source.height() - box.bottom,
-                box.width(), box.height(), result.width(), result.height());
-  return item.folder + item.name + line + target + (exists ? " (exists)" : "");
+                r.sourceWidth, r.sourceHeight, r.box.left, r.sourceHeight - r.box.bottom,
+                r.box.width(), r.box.height(), r.resultWidth, r.resultHeight);
+  return r.source + line + r.target + (exists ? " (exists)" : "");
+}
+
+// The message of a failed file: the file and the reason.
+std::string failureText(const BatchFileResult& r) {
+  const FileOutcome& o = r.outcome;
+  if (o.kind == FileOutcome::Kind::kWriteFailed)
+    return o.target + ": cannot write: " + trimmed(o.reason);
+  return r.source + ": " + trimmed(o.reason);
 }
 
 // Reports one finished file, in turn order.
-void finishFile(Shared& shared, JobHost& host, const BatchItem& item, const FileOutcome& outcome,
-                const ImagePipeline& pipeline) {
-  host.takeTurn();
+void finishFile(Shared& shared, TurnPolicy& policy, const BatchItem& item,
+                const BatchFileResult& r) {
+  policy.takeTurn();
   BatchSummary& s = shared.summary;
   clearProgress(shared);
-  for (const std::string& message : host.messages())
-    std::fprintf(shared.err, "trimlet-batch: %s\n", message.c_str());
+  const FileOutcome& outcome = r.outcome;
   if (outcome.ok()) {
     ++s.processed;
-    if (outcome.kind == FileOutcome::kWritten) ++s.written;
-    if (outcome.kind == FileOutcome::kSkipped) {
+    if (outcome.kind == FileOutcome::Kind::kWritten) ++s.written;
+    if (outcome.kind == FileOutcome::Kind::kSkipped) {
       ++s.skipped;
       std::fprintf(shared.err, "trimlet-batch: %s: already exists, skipped\n",
                    outcome.target.c_str());
     }
-    if (shared.request.dryRun)
-      std::fprintf(shared.out, "%s\n",
-                   describeDryRun(pipeline, item, shared.settings.settings.outputFormat).c_str());
+    if (shared.request.dryRun) std::fprintf(shared.out, "%s\n", describeDryRun(r).c_str());
   } else {
     ++s.failed;
-    if (host.messages().empty())
-      std::fprintf(shared.err, "trimlet-batch: %s%s: %s\n", item.folder.c_str(),
-                   item.name.c_str(), trimmed(outcome.reason).c_str());
+    std::fprintf(shared.err, "trimlet-batch: %s\n", failureText(r).c_str());
   }
   if (shared.progress)
     std::fprintf(shared.err, "%s",
                  statusText(item.folder + item.name, item.number, s.total).c_str());
   std::fflush(shared.out);
   std::fflush(shared.err);
-  host.releaseTurn();
+  policy.releaseTurn();
 }
 
 void runJob(Shared& shared) {
-  StoredSettingsPanel panel(shared.settings.settings, true);
-  JobHost host(shared);
-  ImagePipeline pipeline(panel, host);
-  pipeline.setSaveAfterProcessing(!shared.request.dryRun);
-  pipeline.setAffix(shared.request.affix, shared.request.affixPosition);
-  const CropSettings& s = shared.settings.settings;
-  if (shared.settings.manualRectValid)
-    pipeline.setManualRectangle(CropRect{s.cropX, s.cropY, s.cropWidth, s.cropHeight}, 0, 0);
-  pipeline.ApplySettings();
-
+  TurnPolicy policy(shared);
   for (;;) {
     BatchItem item;
     {
@@ -174,10 +150,9 @@ void runJob(Shared& shared) {
       }
       if (!shared.walk.next(item)) return;
     }
-    host.begin(item.number);
-    pipeline.setOutputFolder(item.outputFolder);
-    const FileOutcome outcome = pipeline.ProcessFile(item.folder, item.name);
-    finishFile(shared, host, item, outcome, pipeline);
+    policy.begin(item.number);
+    const BatchFileResult result = processBatchFile(shared.job, item, policy);
+    finishFile(shared, policy, item, result);
   }
 }
 
@@ -188,8 +163,12 @@ BatchSummary runCliBatch(const BatchRequest& request, const BatchSettings& setti
                          const std::atomic<bool>& cancel) {
   std::vector<std::string> queue;
   const int total = CountImageFiles(request.source, request.recurse, queue);
+  BatchJob job = makeBatchJob(settings.settings, settings.wholeSelect, settings.manualRectValid);
+  job.affix = request.affix;
+  job.affixPosition = request.affixPosition;
+  job.dryRun = request.dryRun;
   Shared shared{request,
-                settings,
+                std::move(job),
                 OverwriteCheck(prompt),
                 out,
                 err,
@@ -200,8 +179,8 @@ BatchSummary runCliBatch(const BatchRequest& request, const BatchSettings& setti
                 {},
                 {}};
   shared.summary.total = total;
-  if (request.overwrite == OverwriteMode::kAll) shared.overwrite.setDecision(kChoiceOverwriteAll);
-  if (request.overwrite == OverwriteMode::kNone) shared.overwrite.setDecision(kChoiceSkipAll);
+  if (request.overwrite == OverwriteMode::kAll) shared.overwrite.setDecision(OverwriteChoice::kOverwriteAll);
+  if (request.overwrite == OverwriteMode::kNone) shared.overwrite.setDecision(OverwriteChoice::kSkipAll);
   if (total == 0) return shared.summary;
 
   const int jobs = std::max(1, std::min(request.jobs, total));

@@ -1,6 +1,6 @@
 #pragma once
-// The command-line batch: the batch walk over SOURCE, each file through its
-// own pipeline, with one or more jobs.
+// The command-line batch: the batch walk over SOURCE, each file through the
+// batch road (output/batch/batch_file.h), with one or more jobs.
 //
 // With several jobs the files are decoded and cropped at the same time, but
 // everything that is seen or decided happens in the order of the files: the
@@ -14,6 +14,7 @@
 
 #include "cli/batch_settings.h"
 #include "cli/cli_options.h"
+#include "output/batch/output_name.h"
 #include "output/batch/overwrite_check.h"
 
 namespace trimlet {
@@ -34,7 +35,7 @@ struct BatchRequest {
   bool dryRun = false;
   int jobs = 1;
   std::string affix;
-  int affixPosition = 0;
+  AffixPosition affixPosition = AffixPosition::kPrefix;
   OverwriteMode overwrite = OverwriteMode::kAsk;
 };
 

@@ -1,5 +1,7 @@
 #include "cli/cli_options.h"
 
+#include "cli/settings_help.h"
+
 #include <CLI/CLI.hpp>
 
 #include <map>
@@ -27,11 +29,23 @@ int parseCommandLine(int argc, const char* const* argv, CliOptions& options,
   app.add_option("--profile", options.profile,
                  "Read the settings from this INI file instead of Trimlet's own");
   app.add_option("--set", options.sets,
-                 "Override one stored value: \"Section/Value name=VALUE\" (repeatable)")
+                 "Override one stored value: \"Section/Value name=VALUE\" (repeatable; "
+                 "--list-settings names them)")
       ->allow_extra_args(false);
+  bool listSettings = false;
+  app.add_flag_callback(
+         "--list-settings",
+         [&listSettings] {
+           listSettings = true;
+           throw CLI::Success();
+         },
+         "List the stored settings that --set changes, with their ranges and defaults")
+      ->trigger_on_parse();
 
   static const std::map<std::string, int> kFormats{
-      {"jpg", 0}, {"tga", 1}, {"bmp", 2}, {"same", 3}, {"png", 4}};
+      {"jpg", toInt(OutputFormat::kJpeg)},     {"tga", toInt(OutputFormat::kTarga)},
+      {"bmp", toInt(OutputFormat::kBitmap)},   {"same", toInt(OutputFormat::kSame)},
+      {"png", toInt(OutputFormat::kPng)}};
   int format = -1;
   app.add_option("--format", format, "Output format: jpg, tga, bmp, png or same")
       ->transform(CLI::CheckedTransformer(kFormats, CLI::ignore_case));
@@ -58,6 +72,11 @@ int parseCommandLine(int argc, const char* const* argv, CliOptions& options,
   try {
     app.parse(argc, argv);
   } catch (const CLI::ParseError& e) {
+    if (listSettings) {
+      message = settingsHelpText();
+      toError = false;
+      return 0;
+    }
     std::ostringstream out, err;
     const int code = app.exit(e, out, err);
     message = out.str() + err.str();
@@ -69,10 +88,10 @@ int parseCommandLine(int argc, const char* const* argv, CliOptions& options,
   if (!rle.empty()) options.rle = rle == "on";
   if (*postfixOption) {
     options.affix = postfix;
-    options.affixPosition = 1;
+    options.affixPosition = AffixPosition::kPostfix;
   } else if (*prefixOption) {
     options.affix = prefix;
-    options.affixPosition = 0;
+    options.affixPosition = AffixPosition::kPrefix;
   }
   return -1;
 }

@@ -8,6 +8,8 @@
 #include <string>
 #include <vector>
 
+#include "output/batch/output_name.h"
+
 namespace trimlet {
 
 enum class OverwriteMode { kAsk, kAll, kNone };
@@ -21,7 +23,7 @@ struct CliOptions {
   std::optional<int> quality;  // 0..100
   std::optional<bool> rle;
   std::string affix;
-  int affixPosition = 0;       // 0 prefix, 1 postfix
+  AffixPosition affixPosition = AffixPosition::kPrefix;
   bool recurse = false;
   OverwriteMode overwrite = OverwriteMode::kAsk;
   bool dryRun = false;

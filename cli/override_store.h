@@ -30,6 +30,8 @@ class OverrideStore : public ProfileStore {
   void writeString(const std::string&, const std::string&, const std::string&) override {}
 
   std::vector<std::string> problems() const;
+  // The overrides given, "Section/Value name" -> text.
+  const std::map<std::string, std::string>& values() const { return values_; }
 
  private:
   ProfileStore& base_;

@@ -19,13 +19,13 @@ OverwriteChoice TerminalPrompt::askOverwrite(const std::string& shownName, const
     std::string answer;
     if (!readLine(answer)) {
       std::fprintf(out_, "\n");
-      return kChoiceNone;
+      return OverwriteChoice::kNone;
     }
-    if (answer == "o") return kChoiceOverwrite;
-    if (answer == "s") return kChoiceSkip;
-    if (answer == "r") return kChoiceRename;
-    if (answer == "O") return kChoiceOverwriteAll;
-    if (answer == "S") return kChoiceSkipAll;
+    if (answer == "o") return OverwriteChoice::kOverwrite;
+    if (answer == "s") return OverwriteChoice::kSkip;
+    if (answer == "r") return OverwriteChoice::kRename;
+    if (answer == "O") return OverwriteChoice::kOverwriteAll;
+    if (answer == "S") return OverwriteChoice::kSkipAll;
   }
 }
 

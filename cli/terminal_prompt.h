@@ -27,7 +27,7 @@ class TerminalPrompt : public OverwritePrompt {
 class SilentPrompt : public OverwritePrompt {
  public:
   OverwriteChoice askOverwrite(const std::string&, const std::string&) override {
-    return kChoiceNone;
+    return OverwriteChoice::kNone;
   }
   bool askNewName(std::string&) override { return false; }
 };

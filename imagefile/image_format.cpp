@@ -13,26 +13,36 @@ char upperAscii(char c) { return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 
 
 }  // namespace
 
-int sourceFormatOf(std::string_view name) {
-  if (name.size() < 3) return kSourceNone;
+SourceFormat sourceFormatOf(std::string_view name) {
+  if (name.size() < 3) return SourceFormat::kNone;
   std::string ending(name.substr(name.size() - 3));
   for (char& c : ending) c = upperAscii(c);
-  if (ending == "JPG") return kSourceJpeg;
-  if (ending == "TGA") return kSourceTarga;
-  if (ending == "BMP") return kSourceBitmap;
-  if (ending == "PNG") return kSourcePng;
-  return kSourceNone;
+  if (ending == "JPG") return SourceFormat::kJpeg;
+  if (ending == "TGA") return SourceFormat::kTarga;
+  if (ending == "BMP") return SourceFormat::kBitmap;
+  if (ending == "PNG") return SourceFormat::kPng;
+  return SourceFormat::kNone;
 }
 
-bool isImageFileName(std::string_view name) { return sourceFormatOf(name) != kSourceNone; }
+bool isImageFileName(std::string_view name) { return sourceFormatOf(name) != SourceFormat::kNone; }
 
-std::string outputExtension(int outputFormat) {
+std::string outputExtension(OutputFormat outputFormat) {
   switch (outputFormat) {
-    case kOutputJpeg: return ".jpg";
-    case kOutputTarga: return ".tga";
-    case kOutputBitmap: return ".bmp";
-    case kOutputPng: return ".png";
+    case OutputFormat::kJpeg: return ".jpg";
+    case OutputFormat::kTarga: return ".tga";
+    case OutputFormat::kBitmap: return ".bmp";
+    case OutputFormat::kPng: return ".png";
     default: return std::string();
+  }
+}
+
+SourceFormat writerFormat(OutputFormat outputFormat, SourceFormat source) {
+  switch (outputFormat) {
+    case OutputFormat::kJpeg: return SourceFormat::kJpeg;
+    case OutputFormat::kTarga: return SourceFormat::kTarga;
+    case OutputFormat::kBitmap: return SourceFormat::kBitmap;
+    case OutputFormat::kPng: return SourceFormat::kPng;
+    default: return source;
   }
 }
 
@@ -43,26 +53,26 @@ std::string replaceLastFour(const std::string& path, const std::string& extensio
   return path.substr(0, path.size() - 4) + extension;
 }
 
-Result<ImageBuffer> readImageFile(int sourceFormat, const std::string& path) {
+Result<ImageBuffer> readImageFile(SourceFormat sourceFormat, const std::string& path) {
   switch (sourceFormat) {
-    case kSourceJpeg: return readJpeg(path);
-    case kSourceTarga: return readTarga(path);
-    case kSourceBitmap: return readBitmap(path);
-    case kSourcePng: return readPng(path);
+    case SourceFormat::kJpeg: return readJpeg(path);
+    case SourceFormat::kTarga: return readTarga(path);
+    case SourceFormat::kBitmap: return readBitmap(path);
+    case SourceFormat::kPng: return readPng(path);
     default:
       return Result<ImageBuffer>::failure("The file " + path + " is not an image file.");
   }
 }
 
-Status writeImageFile(int format, const std::string& path, const ImageBuffer& image,
+Status writeImageFile(SourceFormat format, const std::string& path, const ImageBuffer& image,
                       const WriteOptions& options) {
   switch (format) {
-    case kSourceJpeg: return writeJpeg(path, image, options.jpegQuality);
-    case kSourceTarga: return writeTarga(path, image, options.targaRle);
-    case kSourceBitmap: return writeBitmap(path, image);
-    case kSourcePng: return writePng(path, image, false, 1.0);
+    case SourceFormat::kJpeg: return writeJpeg(path, image, options.jpegQuality);
+    case SourceFormat::kTarga: return writeTarga(path, image, options.targaRle);
+    case SourceFormat::kBitmap: return writeBitmap(path, image);
+    case SourceFormat::kPng: return writePng(path, image, false, 1.0);
     default:
-      return Status::failure("There is no writer for the image format " + std::to_string(format) +
+      return Status::failure("There is no writer for the image format " + std::to_string(static_cast<int>(format)) +
                              ".");
   }
 }

@@ -19,19 +19,23 @@
 #include <string_view>
 
 #include "engine/image/image_buffer.h"
+#include "engine/settings/crop_settings.h"
 #include "engine/result.h"
 
 namespace trimlet {
 
-enum SourceFormatCode { kSourceNone = -1, kSourceJpeg = 0, kSourceTarga = 1, kSourceBitmap = 2, kSourcePng = 4 };
-enum OutputFormatCode { kOutputJpeg = 0, kOutputTarga = 1, kOutputBitmap = 2, kOutputSame = 3, kOutputPng = 4 };
+// The format of a file read: from the last three letters of its name.
+enum class SourceFormat { kNone = -1, kJpeg = 0, kTarga = 1, kBitmap = 2, kPng = 4 };
 
-// kSourceNone when the name is not an image file.
-int sourceFormatOf(std::string_view name);
+// SourceFormat::kNone when the name is not an image file.
+SourceFormat sourceFormatOf(std::string_view name);
 bool isImageFileName(std::string_view name);
 
 // ".jpg", ".tga", ".bmp", ".png" for 0, 1, 2, 4; empty for 3 and anything else.
-std::string outputExtension(int outputFormat);
+std::string outputExtension(OutputFormat outputFormat);
+// The writer an output format uses: its own, or for "same as the source" (and
+// any number out of range) the source's.
+SourceFormat writerFormat(OutputFormat outputFormat, SourceFormat source);
 // `path` with its last four characters replaced by `extension` (the whole
 // path when it is shorter than four characters); an empty extension (format
 // 3, "same as the source") leaves the path unchanged.
@@ -42,10 +46,10 @@ struct WriteOptions {
   bool targaRle = true;
 };
 
-// Reads with the reader of `sourceFormat` (0, 1, 2 or 4).
-Result<ImageBuffer> readImageFile(int sourceFormat, const std::string& path);
-// Writes with the writer of `format`, a source-format code (0, 1, 2 or 4).
-Status writeImageFile(int format, const std::string& path, const ImageBuffer& image,
+// Reads with the reader of `sourceFormat`.
+Result<ImageBuffer> readImageFile(SourceFormat sourceFormat, const std::string& path);
+// Writes with the writer of `format`.
+Status writeImageFile(SourceFormat format, const std::string& path, const ImageBuffer& image,
                       const WriteOptions& options);
 
 }  // namespace trimlet

@@ -5,7 +5,7 @@
 // While there is no settings pane, a record of defaults of its own stands in
 // (nothing is shown and nothing is disabled).
 
-#include "engine/pipeline/pipeline_ports.h"
+#include "pipeline/pipeline_ports.h"
 
 namespace trimlet {
 

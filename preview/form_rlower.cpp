@@ -36,7 +36,7 @@ void setUpView(CImageView* view, int id) {
 
 CFormRLower::CFormRLower(QWidget* parent)
     : QWidget(parent),
-      pipeline_(panel_, *this),
+      pipeline_(panel_, *this, *this),
       viewHost_(pipeline_, panel_, [this] { return firstFolderShown_; }),
       arrowWidth_(preview::kArrowWidth),
       arrowHeight_(preview::kArrowHeight) {
@@ -56,8 +56,7 @@ CFormRLower::CFormRLower(QWidget* parent)
   source_->setCursorTarget(this);
   result_ = new CImageView(viewHost_, true, app.Store, this);
   setUpView(result_, preview::kResultViewId);
-
-  pipeline_.setOutputFolder(app.CurrentFolder.toStdString());
+  outputFolder_ = app.CurrentFolder;
 }
 
 CFormRLower::~CFormRLower() {
@@ -140,7 +139,7 @@ void CFormRLower::RepaintViews() {
   result_->update();
 }
 
-// --- PipelineHost ---------------------------------------------------------
+// --- PipelineView and FailureReports ---------------------------------------------------------
 
 void CFormRLower::showSource(const ImageBuffer& image) {
   source_->SetImage(image.width(), image.height(), image.data(), image.channels());
@@ -155,8 +154,14 @@ void CFormRLower::clearViews() {
   result_->ClearView();
 }
 
-void CFormRLower::setTitle(const std::string& title) {
-  if (MainFramePort* frame = theApp().MainFrame) frame->SetTitle(QString::fromStdString(title));
+void CFormRLower::imageOpened(const std::string& name) {
+  if (MainFramePort* frame = theApp().MainFrame)
+    frame->SetTitle(QString::fromStdString(previewTitle(name)));
+}
+
+void CFormRLower::previewCleared() {
+  if (MainFramePort* frame = theApp().MainFrame)
+    frame->SetTitle(QString::fromStdString(previewTitle(std::string())));
 }
 
 void CFormRLower::updateStatus(const StatusSizes& sizes) {
@@ -182,11 +187,9 @@ void CFormRLower::setBusy(bool busy) {
   }
 }
 
-void CFormRLower::showMessage(const std::string& text) {
-  ShowMessage(QString::fromStdString(text));
-}
+void CFormRLower::reportMissingFile() { ShowMessage(QString::fromUtf8(kMissingFileMessage)); }
 
-void CFormRLower::reportReadFailure(const std::string& path, int sourceFormat,
+void CFormRLower::reportReadFailure(const std::string& path, SourceFormat sourceFormat,
                                     const std::string& reason) {
   const ReadFailureText message = readFailureText(path, sourceFormat, reason);
   if (message.errorCaption) {

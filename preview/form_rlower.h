@@ -26,7 +26,7 @@
 #include <QWidget>
 
 #include "app/base/kivo_app.h"
-#include "engine/pipeline/image_pipeline.h"
+#include "pipeline/image_pipeline.h"
 #include "preview/app_settings_panel.h"
 #include "preview/pane_view_host.h"
 
@@ -35,7 +35,10 @@ namespace trimlet {
 class CImageView;
 class CTransparentBitmap;
 
-class CFormRLower : public QWidget, public PreviewPanePort, public PipelineHost {
+class CFormRLower : public QWidget,
+                    public PreviewPanePort,
+                    public PipelineView,
+                    public FailureReports {
  public:
   explicit CFormRLower(QWidget* parent);
   ~CFormRLower() override;
@@ -52,24 +55,29 @@ class CFormRLower : public QWidget, public PreviewPanePort, public PipelineHost 
   void RepaintViews() override;
   void InitialUpdate() override;
 
-  // PipelineHost.
+  // PipelineView.
   void showSource(const ImageBuffer& image) override;
   void showResult(const ImageBuffer& image) override;
   void clearViews() override;
-  void setTitle(const std::string& title) override;
+  void imageOpened(const std::string& name) override;
+  void previewCleared() override;
   void updateStatus(const StatusSizes& sizes) override;
   void setBusy(bool busy) override;
-  void showMessage(const std::string& text) override;
-  void reportReadFailure(const std::string& path, int sourceFormat,
-                         const std::string& reason) override;
   bool wholeSelect() override;
   bool chosenFileExists() override;
+
+  // FailureReports.
+  void reportMissingFile() override;
+  void reportReadFailure(const std::string& path, SourceFormat sourceFormat,
+                         const std::string& reason) override;
 
   CImageView* sourceView() const { return source_; }
   CImageView* resultView() const { return result_; }
   CTransparentBitmap* arrow() const { return arrow_; }
   QSize arrowSize() const { return {arrowWidth_, arrowHeight_}; }
   bool firstFolderShown() const { return firstFolderShown_; }
+  // Where the batch writes: the current folder when the pane was made.
+  const QString& outputFolder() const { return outputFolder_; }
 
   // Lays the views and the arrow out for the pane's size, then reports to
   // the status bar.
@@ -96,6 +104,7 @@ class CFormRLower : public QWidget, public PreviewPanePort, public PipelineHost 
   int arrowWidth_;
   int arrowHeight_;
   bool firstFolderShown_ = false;
+  QString outputFolder_;
   bool sourceHoldsMouse_ = false;
   int busyDepth_ = 0;
 };

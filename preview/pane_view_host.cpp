@@ -3,6 +3,7 @@
 
 #include "app/base/message_box.h"
 #include "preview/chosen_file.h"
+#include "preview/model/read_failure_text.h"
 
 namespace trimlet {
 

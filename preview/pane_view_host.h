@@ -14,7 +14,7 @@
 
 #include <functional>
 
-#include "engine/pipeline/image_pipeline.h"
+#include "pipeline/image_pipeline.h"
 #include "preview/app_settings_panel.h"
 #include "preview/model/image_view_host.h"
 

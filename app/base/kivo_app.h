@@ -11,7 +11,7 @@
 #include <QString>
 #include <QtGlobal>
 
-#include "engine/pipeline/pipeline_ports.h"
+#include "pipeline/pipeline_ports.h"
 #include "engine/settings/profile_store.h"
 
 namespace trimlet {
@@ -59,7 +59,7 @@ class SettingsPanePort : public SettingsPanelPort {
   virtual void CommitControls() = 0;
   virtual void EnableForCurrentImage() = 0;
   // The mode-dependent controls for auto crop (0) or manual crop (1).
-  virtual void EnableForMode(int croppingMode) = 0;
+  virtual void EnableForMode(CroppingMode croppingMode) = 0;
   // The pane's first update, once, after the frame has built all four panes
   // and before it is shown (in the order tree, list, settings, preview). A
   // pane that does this work in its constructor keeps the default.

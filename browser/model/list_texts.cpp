@@ -17,13 +17,13 @@ bool IsListedEntry(const std::string& name, bool folder) {
 std::string TypeText(const std::string& name, bool folder) {
   if (folder) return kDirectoryType;
   switch (sourceFormatOf(name)) {
-    case kSourceTarga:
+    case SourceFormat::kTarga:
       return "Targa File";
-    case kSourceJpeg:
+    case SourceFormat::kJpeg:
       return "JPEG File";
-    case kSourceBitmap:
+    case SourceFormat::kBitmap:
       return "Bitmap File";
-    case kSourcePng:
+    case SourceFormat::kPng:
       return "PNG File";
     default:
       return "";

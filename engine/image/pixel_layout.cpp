@@ -4,11 +4,6 @@
 
 namespace trimlet {
 
-namespace {
-constexpr int kOutputTarga = 1;
-constexpr int kOutputPng = 4;
-}  // namespace
-
 Result<ImageBuffer> expandGrey(const ImageBuffer& source) {
   if (source.empty()) return Result<ImageBuffer>::failure("There is no image to expand.");
   if (source.channels() != 1) return source.clone();
@@ -21,8 +16,9 @@ Result<ImageBuffer> expandGrey(const ImageBuffer& source) {
   return out;
 }
 
-bool keepAlphaFor(int readerChannels, int outputFormat) {
-  return readerChannels == 4 && (outputFormat == kOutputTarga || outputFormat == kOutputPng);
+bool keepAlphaFor(int readerChannels, OutputFormat outputFormat) {
+  return readerChannels == 4 &&
+         (outputFormat == OutputFormat::kTarga || outputFormat == OutputFormat::kPng);
 }
 
 Result<ImageBuffer> widenToFour(const ImageBuffer& source, bool keepAlpha) {

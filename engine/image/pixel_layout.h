@@ -17,12 +17,13 @@
 // its input untouched; a failure (no input, allocation) gives a reason.
 
 #include "engine/image/image_buffer.h"
+#include "engine/settings/setting_codes.h"
 
 namespace trimlet {
 
 Result<ImageBuffer> expandGrey(const ImageBuffer& source);
 
-bool keepAlphaFor(int readerChannels, int outputFormat);
+bool keepAlphaFor(int readerChannels, OutputFormat outputFormat);
 
 Result<ImageBuffer> widenToFour(const ImageBuffer& source, bool keepAlpha);
 

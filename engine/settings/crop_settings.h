@@ -2,57 +2,25 @@
 // CropSettings: every parameter of cropping, transforming and output.
 //
 // One shared record holds the fields of the settings panel and those of the
-// preview pane; persistence stays split by owner (settings_persistence.h),
-// so the store's contents are those of the two owners. Ranges and defaults:
+// preview pane. Each stored field's section, value name, kind, default and
+// range are declared once, in the settings table (setting_table.h), which
+// drives reading and writing the profile store. Not stored: cutLeft ..
+// cutBottom, additive, inwardCutLimit, maxFilterSize (49), imageSeen.
 //
-//   field               range                default  stored as (section / value)
-//   croppingMode        0 auto, 1 manual     0        Manual Crop Info / Cropping Mode
-//   tolerance           0-100                0        Auto Crop Info / Tolerance
-//   cropX, cropY        >= 0                 1, 1     Manual Crop Info / CropX, CropY
-//   cropWidth, Height   > 0                  1, 1     Manual Crop Info / CropWidth, CropHeight
-//   fixedRatio          0-1                  0        Manual Crop Info / Fixed Ratio
-//   fixedRatioWidth     float > 0            1.0      Manual Crop Info / FixedRatio Width (+ point)
-//   fixedRatioHeight    float > 0            1.0      Manual Crop Info / FixedRatio Height (+ point)
-//   flipHorizontal/Vert 0-1                  0, 0     Manual Crop Info / FlipHorizontal, FlipVertical
-//   rotationDegree      float -10000..10000  0.0      Manual Crop Info / Rotation Degree (+ sign, point)
-//   edgeCheck           0-1                  0        Crop Edge Info / Edge Check
-//   edgeType            0 All 1 Left 2 Right 3 Top 4 Bottom   0   Crop Edge Info / Edge Type
-//   cutValue            >= 0                 0        Crop Edge Info / Cut Value
-//   cutType             0 percent, 1 pixels  1        Crop Edge Info / Cut Type
-//   cutDirection        1 inward, 0 outward  0        Crop Edge Info / Cut Direction
-//   fixedSize           0-1                  0        Fixed Size Info / Fixed Size
-//   sizeMode            0 W x H, 1 one side  0        Fixed Size Info / Size Mode
-//   fixedWidth, Height  0-10000              0, 0     Fixed Size Info / Fixed Width, Fixed Height
-//   selSide             0 long, 1 short      0        Fixed Size Info / Sel Side
-//   sidePixel           0-4000               100      Fixed Size Info / Side Pixel
-//   fillColorCheck      0-1                  1        Fixed Size Info / FillColor Check
-//   filterSize          odd 1-49             3        Noise Filtering / Filter Size
-//   noiseThreshold      0..filterSize^2      6        Noise Filtering / Noise Threshold
-//   outputFormat        0 JPEG 1 Targa 2 bitmap 3 same 4 PNG   0   Image Option / Output Format
-//   jpegQuality         0-100                75       Image Option / Jpeg quality
-//   targaRLE            0-1                  1        Image Option / Targa RLE
-//   fillColor           Rgb                  white    Fill Option / Red, Green, Blue
-//   backgroundColor     Rgb                  white    Background Option / Red, Green, Blue
-//   fixedColor          Rgb                  white    FixedColor Option / Red, Green, Blue
-//   autoRotate          0-1                  0        Image Option / Auto Rotate
-//   regularRectangle    0-1                  0        Image Option / Regular Rectangle
-// Not stored: cutLeft..cutBottom, additive, inwardCutLimit, maxFilterSize
-// (49), imageSeen.
+// Modes and codes are enum classes; their numbers are the stored ones and a
+// value read from a damaged profile keeps its number until the next gather
+// or check brings it back into range.
 
 #include "engine/image/color.h"
+#include "engine/settings/setting_codes.h"
 
 namespace trimlet {
 
 constexpr int kMaxFilterSize = 49;
 
-enum EdgeTypeCode { kEdgeAll = 0, kEdgeLeft = 1, kEdgeRight = 2, kEdgeTop = 3, kEdgeBottom = 4 };
-enum CutTypeCode { kCutPercent = 0, kCutPixels = 1 };
-enum CutDirectionCode { kCutOutward = 0, kCutInward = 1 };
-enum CroppingModeCode { kAutoCrop = 0, kManualCrop = 1 };
-
 struct CropSettings {
   // Held by the settings panel and stored by it.
-  int croppingMode = kAutoCrop;
+  CroppingMode croppingMode = CroppingMode::kAuto;
   int tolerance = 0;
   int cropX = 1;
   int cropY = 1;
@@ -65,15 +33,15 @@ struct CropSettings {
   int flipVertical = 0;
   float rotationDegree = 0.0f;
   int edgeCheck = 0;
-  int edgeType = kEdgeAll;
+  EdgeType edgeType = EdgeType::kAll;
   int cutValue = 0;
-  int cutType = kCutPixels;
-  int cutDirection = kCutOutward;
+  CutType cutType = CutType::kPixels;
+  CutDirection cutDirection = CutDirection::kOutward;
   int fixedSize = 0;
-  int sizeMode = 0;
+  SizeMode sizeMode = SizeMode::kWidthHeight;
   int fixedWidth = 0;
   int fixedHeight = 0;
-  int selSide = 0;
+  SelSide selSide = SelSide::kLong;
   int sidePixel = 100;
   int fillColorCheck = 1;
   int filterSize = 3;
@@ -90,7 +58,7 @@ struct CropSettings {
   int imageSeen = 0;
 
   // Held by the preview pane and stored by it.
-  int outputFormat = 0;
+  OutputFormat outputFormat = OutputFormat::kJpeg;
   int jpegQuality = 75;
   int targaRLE = 1;
   Rgb fillColor;
@@ -111,9 +79,9 @@ struct GatheredSettings {
   int cutRight = 0;
   int cutTop = 0;
   int cutBottom = 0;
-  int edgeType = kEdgeAll;
-  int cutType = kCutPixels;
-  int cutDirection = kCutOutward;
+  EdgeType edgeType = EdgeType::kAll;
+  CutType cutType = CutType::kPixels;
+  CutDirection cutDirection = CutDirection::kOutward;
   Rgb fillColor;
   int additive = 0;
   Rgb backgroundColor;
@@ -138,7 +106,7 @@ int normaliseNoiseThreshold(int threshold, int filterSize);
 // Negative becomes 0; pixels inward above the limit becomes the limit (a
 // negative limit counts as 0); percent above 100 becomes 100; pixels outward
 // stays.
-int normaliseCutValue(int value, int cutType, int cutDirection, int inwardCutLimit);
+int normaliseCutValue(int value, CutType cutType, CutDirection cutDirection, int inwardCutLimit);
 
 // The inward-cut limit handed over by the pipeline: a negative value becomes 0.
 int normaliseInwardCutLimit(int limit);
@@ -150,7 +118,7 @@ struct SideAmounts {
   int bottom = 0;
 };
 // The cut value on the sides that the edge type names, 0 on the others.
-SideAmounts distributeCut(int edgeType, int cutValue);
+SideAmounts distributeCut(EdgeType edgeType, int cutValue);
 // Writes distributeCut(edgeType, cutValue) into cutLeft..cutBottom.
 void applyCutDistribution(CropSettings& settings);
 
@@ -160,7 +128,7 @@ struct SpinRange {
 };
 // Percent 0-100; pixels inward 0..(low 16 bits of the limit, a negative limit
 // counting as 0); pixels outward 0-1000.
-SpinRange cutSpinRange(int cutType, int cutDirection, int inwardCutLimit);
+SpinRange cutSpinRange(CutType cutType, CutDirection cutDirection, int inwardCutLimit);
 
 // The gather: normalises tolerance, then filter size and threshold, then the
 // cut value with its distribution to the sides, all in place, and returns the

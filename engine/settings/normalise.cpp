@@ -32,33 +32,33 @@ int normaliseNoiseThreshold(int threshold, int filterSize) {
 
 int normaliseInwardCutLimit(int limit) { return limit < 0 ? 0 : limit; }
 
-int normaliseCutValue(int value, int cutType, int cutDirection, int inwardCutLimit) {
+int normaliseCutValue(int value, CutType cutType, CutDirection cutDirection, int inwardCutLimit) {
   if (value < 0) value = 0;
-  if (cutType == kCutPixels) {
+  if (cutType == CutType::kPixels) {
     const int limit = normaliseInwardCutLimit(inwardCutLimit);
-    if (cutDirection == kCutInward && value > limit) value = limit;
+    if (cutDirection == CutDirection::kInward && value > limit) value = limit;
   } else if (value > 100) {
     value = 100;
   }
   return value;
 }
 
-SideAmounts distributeCut(int edgeType, int cutValue) {
+SideAmounts distributeCut(EdgeType edgeType, int cutValue) {
   SideAmounts sides;
   switch (edgeType) {
-    case kEdgeAll:
+    case EdgeType::kAll:
       sides = {cutValue, cutValue, cutValue, cutValue};
       break;
-    case kEdgeLeft:
+    case EdgeType::kLeft:
       sides.left = cutValue;
       break;
-    case kEdgeRight:
+    case EdgeType::kRight:
       sides.right = cutValue;
       break;
-    case kEdgeTop:
+    case EdgeType::kTop:
       sides.top = cutValue;
       break;
-    case kEdgeBottom:
+    case EdgeType::kBottom:
       sides.bottom = cutValue;
       break;
     default:  // an edge type out of range names no side
@@ -75,9 +75,9 @@ void applyCutDistribution(CropSettings& settings) {
   settings.cutBottom = sides.bottom;
 }
 
-SpinRange cutSpinRange(int cutType, int cutDirection, int inwardCutLimit) {
-  if (cutType != kCutPixels) return {0, 100};
-  if (cutDirection == kCutInward) {
+SpinRange cutSpinRange(CutType cutType, CutDirection cutDirection, int inwardCutLimit) {
+  if (cutType != CutType::kPixels) return {0, 100};
+  if (cutDirection == CutDirection::kInward) {
     // The spin control holds 16-bit bounds.
     return {0, normaliseInwardCutLimit(inwardCutLimit) & 0xFFFF};
   }

@@ -1,7 +1,8 @@
 #pragma once
-// Reading and writing CropSettings through a ProfileStore, split by owner.
+// Reading and writing CropSettings through a ProfileStore, split by owner,
+// row by row of the settings table (setting_table.h).
 //
-// The panel's values are read in one fixed order (that of its constructor:
+// The panel's values are read in the table's order (that of its constructor:
 // "Cut Value", "Tolerance", "Fixed Width", ... "Cut Direction") with their
 // defaults, taken as they are (the first gather normalises them), and written
 // at shutdown; the floats go through the seven-digit form, the rotation
@@ -21,7 +22,7 @@ void writePanelSettings(ProfileStore& store, const CropSettings& settings);
 
 // Fills the preview fields of `settings`; returns the stored "Crop Edge Info" /
 // "Edge Type" (default 0), the initial edge type of the pipeline's settings copy.
-int readPreviewSettings(ProfileStore& store, CropSettings& settings);
+EdgeType readPreviewSettings(ProfileStore& store, CropSettings& settings);
 void writePreviewSettings(ProfileStore& store, const CropSettings& settings);
 
 }  // namespace trimlet

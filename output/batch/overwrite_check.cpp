@@ -9,15 +9,15 @@ namespace trimlet {
 bool OverwriteCheck::CheckOverwrite(std::string& path) {
   std::error_code ec;
   if (!std::filesystem::exists(path, ec)) return false;
-  if (decision_ == kChoiceOverwriteAll) return false;
-  if (decision_ == kChoiceSkipAll) return true;
+  if (decision_ == OverwriteChoice::kOverwriteAll) return false;
+  if (decision_ == OverwriteChoice::kSkipAll) return true;
 
   decision_ = prompt_.askOverwrite(overwriteShownName(path), path);
   switch (decision_) {
-    case kChoiceOverwrite:
-    case kChoiceOverwriteAll:
+    case OverwriteChoice::kOverwrite:
+    case OverwriteChoice::kOverwriteAll:
       return false;
-    case kChoiceRename: {
+    case OverwriteChoice::kRename: {
       std::string renamed = path;
       if (!prompt_.askNewName(renamed)) return true;
       path = renamed;

@@ -19,19 +19,19 @@
 
 namespace trimlet {
 
-enum OverwriteChoice {
-  kChoiceNone = 0,
-  kChoiceOverwrite = 1,
-  kChoiceSkip = 2,
-  kChoiceRename = 3,
-  kChoiceOverwriteAll = 4,
-  kChoiceSkipAll = 5,
+enum class OverwriteChoice {
+  kNone = 0,
+  kOverwrite = 1,
+  kSkip = 2,
+  kRename = 3,
+  kOverwriteAll = 4,
+  kSkipAll = 5,
 };
 
 class OverwritePrompt {
  public:
   virtual ~OverwritePrompt() = default;
-  // The warning "<shownName> already exists. Overwrite?"; kChoiceNone when it
+  // The warning "<shownName> already exists. Overwrite?"; OverwriteChoice::kNone when it
   // was closed without one of its buttons.
   virtual OverwriteChoice askOverwrite(const std::string& shownName, const std::string& path) = 0;
   // The new-filename dialog, `path` in its edit; false when no name can be
@@ -39,10 +39,19 @@ class OverwritePrompt {
   virtual bool askNewName(std::string& path) = 0;
 };
 
-class OverwriteCheck {
+// What a batch asks before each write: true when the write is to be skipped;
+// `path` may be replaced (a rename).
+class OverwritePolicy {
+ public:
+  virtual ~OverwritePolicy() = default;
+  virtual bool keepExisting(std::string& path) = 0;
+};
+
+class OverwriteCheck : public OverwritePolicy {
  public:
   explicit OverwriteCheck(OverwritePrompt& prompt) : prompt_(prompt) {}
-  void reset() { decision_ = kChoiceNone; }
+  bool keepExisting(std::string& path) override { return CheckOverwrite(path); }
+  void reset() { decision_ = OverwriteChoice::kNone; }
   OverwriteChoice decision() const { return decision_; }
   void setDecision(OverwriteChoice choice) { decision_ = choice; }
   // True when the write is to be skipped; `path` may be replaced.
@@ -50,7 +59,7 @@ class OverwriteCheck {
 
  private:
   OverwritePrompt& prompt_;
-  OverwriteChoice decision_ = kChoiceNone;
+  OverwriteChoice decision_ = OverwriteChoice::kNone;
 };
 
 }  // namespace trimlet

@@ -89,14 +89,14 @@ void CFormRMiddle::disableAll() {
 
 void CFormRMiddle::EnableForCurrentImage() {
   trimlet::enableForCurrentImage(enables_, settings_);
-  if (settings_.croppingMode == kAutoCrop && theApp().PreviewPane != nullptr) {
+  if (settings_.croppingMode == CroppingMode::kAuto && theApp().PreviewPane != nullptr) {
     theApp().PreviewPane->SourceView().setPickMode(1);
     theApp().PreviewPane->RepaintViews();
   }
   showEnables();
 }
 
-void CFormRMiddle::EnableForMode(int croppingMode) {
+void CFormRMiddle::EnableForMode(CroppingMode croppingMode) {
   trimlet::enableForMode(enables_, croppingMode, settings_);
   showEnables();
 }
@@ -108,8 +108,8 @@ void CFormRMiddle::InitialUpdate() {
   const bool noFile = list == nullptr || list->NoFileChosen();
   initialEnables(enables_, settings_, noFile);
   if (theApp().PreviewPane != nullptr) {
-    if (settings_.croppingMode == kAutoCrop) theApp().PreviewPane->SourceView().setPickMode(1);
-    if (settings_.croppingMode == kManualCrop) theApp().PreviewPane->SourceView().setPickMode(0);
+    if (settings_.croppingMode == CroppingMode::kAuto) theApp().PreviewPane->SourceView().setPickMode(1);
+    if (settings_.croppingMode == CroppingMode::kManual) theApp().PreviewPane->SourceView().setPickMode(0);
     theApp().PreviewPane->RepaintViews();
   }
   showEnables();

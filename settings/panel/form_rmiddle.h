@@ -8,10 +8,9 @@
 //                 that function), defaults for what is missing;
 //   destruction   writes them with writePanelSettings and leaves the slot.
 //
-// The editing controls come later; until then the pane shows a read-only
-// account of the settings in use (settings_summary.h), and keeps which of
-// the controls-to-be are enabled (panel_enable.h), so the rules that the
-// other panes drive already hold.
+// The pane shows a read-only account of the settings in use
+// (settings_summary.h) and keeps which of the panel's controls are enabled
+// (panel_enable.h), the rules that the other panes drive.
 //
 // The store is the one given, or else the application's Store at
 // construction; with neither, defaults are used and nothing is written.
@@ -47,7 +46,7 @@ class CFormRMiddle : public QWidget, public SettingsPanePort {
   // The controls hold nothing yet that the fields do not.
   void CommitControls() override {}
   void EnableForCurrentImage() override;
-  void EnableForMode(int croppingMode) override;
+  void EnableForMode(CroppingMode croppingMode) override;
   // The first update: the cut spin at 0-100, the enabling of the first show,
   // Disable all while the file list has no file.
   void InitialUpdate() override;

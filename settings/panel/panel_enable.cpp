@@ -18,8 +18,8 @@ void setAll(PanelEnables& enables, const std::vector<int>& ids, bool on) {
 }
 
 // By SizeMode: W and H (0) or the side length with its list (1).
-void enableSizeFields(PanelEnables& enables, int sizeMode) {
-  const bool sides = sizeMode == 1;
+void enableSizeFields(PanelEnables& enables, SizeMode sizeMode) {
+  const bool sides = sizeMode == SizeMode::kOneSide;
   setAll(enables, {kFixedWidthEdit, kFixedHeightEdit}, !sides);
   setAll(enables, {kSidePixelEdit, kSideList}, sides);
 }
@@ -58,13 +58,13 @@ void disableAll(PanelEnables& enables) {
   }
 }
 
-void enableForMode(PanelEnables& enables, int croppingMode, const CropSettings& settings) {
-  const bool manual = croppingMode != kAutoCrop;
+void enableForMode(PanelEnables& enables, CroppingMode croppingMode, const CropSettings& settings) {
+  const bool manual = croppingMode != CroppingMode::kAuto;
   setAll(enables,
          {kCropXEdit, kCropYEdit, kCropWidthEdit, kCropHeightEdit, kFlipHorizontalCheck,
           kFlipVerticalCheck, kFixedRatioCheck, kRotationEdit},
          manual);
-  const bool ratio = settings.fixedRatio != 0 && settings.croppingMode != 0;
+  const bool ratio = settings.fixedRatio != 0 && settings.croppingMode != CroppingMode::kAuto;
   setAll(enables, {kRatioWidthEdit, kRatioHeightEdit}, ratio);
   setAll(enables, {kCropColorButton, kNoiseFilteringButton, kToleranceEdit, kToleranceSpin},
          !manual);

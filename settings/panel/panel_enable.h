@@ -47,7 +47,7 @@ class PanelEnables {
 };
 
 void disableAll(PanelEnables& enables);
-void enableForMode(PanelEnables& enables, int croppingMode, const CropSettings& settings);
+void enableForMode(PanelEnables& enables, CroppingMode croppingMode, const CropSettings& settings);
 void enableForCurrentImage(PanelEnables& enables, const CropSettings& settings);
 void initialEnables(PanelEnables& enables, const CropSettings& settings, bool noFileChosen);
 

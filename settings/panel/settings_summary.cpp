@@ -3,6 +3,8 @@
 
 #include <climits>
 
+#include "engine/settings/setting_table.h"
+
 namespace trimlet {
 
 namespace {
@@ -10,7 +12,7 @@ namespace {
 QString number(float value) { return QString::number(static_cast<double>(value), 'g', 7); }
 
 QString modeText(const CropSettings& s) {
-  if (s.croppingMode == kAutoCrop) return QStringLiteral("Auto Crop");
+  if (s.croppingMode == CroppingMode::kAuto) return QStringLiteral("Auto Crop");
   QString text = QStringLiteral("Manual Crop, %1, %2, %3 x %4")
                      .arg(s.cropX)
                      .arg(s.cropY)
@@ -28,14 +30,21 @@ QString modeText(const CropSettings& s) {
   return text;
 }
 
+// The name the settings table gives a stored code ("All", "Pixel", "PNG").
+QString choiceText(const char* section, const char* name, int value) {
+  const SettingRow* row = findSetting(section, name);
+  const std::string text = row ? choiceName(*row, value) : std::string();
+  return text.empty() ? QStringLiteral("Unknown (%1)").arg(value) : QString::fromStdString(text);
+}
+
 QString edgeText(const CropSettings& s) {
   if (s.edgeCheck == 0) return QStringLiteral("Off");
-  static const char* const kSides[] = {"All", "Left", "Right", "Top", "Bottom"};
-  const QString side = s.edgeType >= 0 && s.edgeType <= 4 ? QString::fromLatin1(kSides[s.edgeType])
-                                                          : QStringLiteral("All");
-  const QString unit = s.cutType == kCutPercent ? QStringLiteral("%") : QStringLiteral(" Pixel");
+  const QString side = s.edgeType >= EdgeType::kAll && s.edgeType <= EdgeType::kBottom
+                           ? choiceText("Crop Edge Info", "Edge Type", toInt(s.edgeType))
+                           : QStringLiteral("All");
+  const QString unit = s.cutType == CutType::kPercent ? QStringLiteral("%") : QStringLiteral(" Pixel");
   const QString direction =
-      s.cutDirection == kCutInward ? QStringLiteral("Inward") : QStringLiteral("Outward");
+      choiceText("Crop Edge Info", "Cut Direction", s.cutDirection == CutDirection::kInward ? 1 : 0);
   QString text = QStringLiteral("%1, %2%3, %4").arg(side).arg(s.cutValue).arg(unit, direction);
   if (s.additive != 0) text += QStringLiteral(", additive");
   return text;
@@ -43,9 +52,9 @@ QString edgeText(const CropSettings& s) {
 
 QString fixedSizeText(const CropSettings& s) {
   if (s.fixedSize == 0) return QStringLiteral("Off");
-  if (s.sizeMode == 1) {
+  if (s.sizeMode == SizeMode::kOneSide) {
     return QStringLiteral("%1 side %2 pixels")
-        .arg(s.selSide == 1 ? QStringLiteral("Short") : QStringLiteral("Long"))
+        .arg(s.selSide == SelSide::kShort ? QStringLiteral("Short") : QStringLiteral("Long"))
         .arg(s.sidePixel);
   }
   return QStringLiteral("%1 x %2").arg(s.fixedWidth).arg(s.fixedHeight);
@@ -53,12 +62,10 @@ QString fixedSizeText(const CropSettings& s) {
 
 QString outputText(const CropSettings& s) {
   switch (s.outputFormat) {
-    case 0: return QStringLiteral("JPEG, quality %1").arg(s.jpegQuality);
-    case 1: return s.targaRLE != 0 ? QStringLiteral("Targa, RLE") : QStringLiteral("Targa");
-    case 2: return QStringLiteral("Windows bitmap");
-    case 3: return QStringLiteral("Same as source");
-    case 4: return QStringLiteral("PNG");
-    default: return QStringLiteral("Unknown (%1)").arg(s.outputFormat);
+    case OutputFormat::kJpeg: return QStringLiteral("JPEG, quality %1").arg(s.jpegQuality);
+    case OutputFormat::kTarga:
+      return s.targaRLE != 0 ? QStringLiteral("Targa, RLE") : QStringLiteral("Targa");
+    default: return choiceText("Image Option", "Output Format", toInt(s.outputFormat));
   }
 }
 

@@ -1,6 +1,6 @@
 #pragma once
-// The short account of the crop settings that the settings pane shows while
-// its controls are still to come: what the program crops with, as lines of a
+// The short account of the crop settings that the settings pane shows:
+// what the program crops with, as lines of a
 // caption and a value. The values are shown as the next gather would make
 // them (the normalisations applied to a copy), so a stored filter size of 8
 // reads as 9. Before the first image the inward pixel limit is not applied

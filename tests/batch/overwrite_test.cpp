@@ -14,7 +14,7 @@ class ScriptedPrompt : public OverwritePrompt {
  public:
   OverwriteChoice askOverwrite(const std::string& shownName, const std::string&) override {
     asked.push_back(shownName);
-    if (answers.empty()) return kChoiceNone;
+    if (answers.empty()) return OverwriteChoice::kNone;
     const OverwriteChoice answer = answers.front();
     answers.pop_front();
     return answer;
@@ -48,7 +48,7 @@ TEST_F(Overwrite, AMissingTargetIsWrittenWithoutAsking) {
 }
 
 TEST_F(Overwrite, SingleAnswersAskAgainForTheNextFile) {
-  prompt.answers = {kChoiceOverwrite, kChoiceSkip};
+  prompt.answers = {OverwriteChoice::kOverwrite, OverwriteChoice::kSkip};
   std::string a = dir.file("a.jpg"), b = dir.file("b.jpg");
   EXPECT_FALSE(check.CheckOverwrite(a));
   EXPECT_TRUE(check.CheckOverwrite(b));
@@ -56,7 +56,7 @@ TEST_F(Overwrite, SingleAnswersAskAgainForTheNextFile) {
 }
 
 TEST_F(Overwrite, AllAnswersCarryThroughOneBatchOnly) {
-  prompt.answers = {kChoiceSkipAll, kChoiceOverwriteAll};
+  prompt.answers = {OverwriteChoice::kSkipAll, OverwriteChoice::kOverwriteAll};
   std::string a = dir.file("a.jpg"), b = dir.file("b.jpg");
   EXPECT_TRUE(check.CheckOverwrite(a));
   EXPECT_TRUE(check.CheckOverwrite(b));
@@ -68,7 +68,7 @@ TEST_F(Overwrite, AllAnswersCarryThroughOneBatchOnly) {
 }
 
 TEST_F(Overwrite, ARenameOntoAnExistingNameAsksAgain) {
-  prompt.answers = {kChoiceRename, kChoiceRename, kChoiceOverwrite};
+  prompt.answers = {OverwriteChoice::kRename, OverwriteChoice::kRename, OverwriteChoice::kOverwrite};
   prompt.names = {dir.file("b.jpg"), dir.file("c.jpg")};
   std::string path = dir.file("a.jpg");
   EXPECT_FALSE(check.CheckOverwrite(path));
@@ -79,7 +79,7 @@ TEST_F(Overwrite, ARenameOntoAnExistingNameAsksAgain) {
 TEST_F(Overwrite, ACloseWithoutAnAnswerSkips) {
   std::string path = dir.file("a.jpg");
   EXPECT_TRUE(check.CheckOverwrite(path));
-  prompt.answers = {kChoiceRename};  // and a rename nobody completes
+  prompt.answers = {OverwriteChoice::kRename};  // and a rename nobody completes
   EXPECT_TRUE(check.CheckOverwrite(path));
   EXPECT_EQ(path, dir.file("a.jpg"));
 }

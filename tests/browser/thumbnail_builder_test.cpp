@@ -97,7 +97,7 @@ class Gate {
 
 void writePng(const std::string& path, int width, int height) {
   const ImageBuffer image = test::solidImage(width, height, {10, 20, 30});
-  ASSERT_TRUE(writeImageFile(kSourcePng, path, image, WriteOptions{}).ok());
+  ASSERT_TRUE(writeImageFile(SourceFormat::kPng, path, image, WriteOptions{}).ok());
 }
 
 ThumbnailJob job(uint64_t generation, const std::string& folder,

@@ -49,12 +49,12 @@ TEST_P(OverwriteAnswer, MapsTheLetters) {
 }
 INSTANTIATE_TEST_SUITE_P(
     Letters, OverwriteAnswer,
-    ::testing::Values(AnswerCase{"o\n", kChoiceOverwrite}, AnswerCase{"s\n", kChoiceSkip},
-                      AnswerCase{"r\n", kChoiceRename}, AnswerCase{"O\n", kChoiceOverwriteAll},
-                      AnswerCase{"S\n", kChoiceSkipAll},
+    ::testing::Values(AnswerCase{"o\n", OverwriteChoice::kOverwrite}, AnswerCase{"s\n", OverwriteChoice::kSkip},
+                      AnswerCase{"r\n", OverwriteChoice::kRename}, AnswerCase{"O\n", OverwriteChoice::kOverwriteAll},
+                      AnswerCase{"S\n", OverwriteChoice::kSkipAll},
                       // Anything else asks again; the end of input is no answer.
-                      AnswerCase{"yes\nS\n", kChoiceSkipAll}, AnswerCase{"", kChoiceNone},
-                      AnswerCase{"maybe\n", kChoiceNone}));
+                      AnswerCase{"yes\nS\n", OverwriteChoice::kSkipAll}, AnswerCase{"", OverwriteChoice::kNone},
+                      AnswerCase{"maybe\n", OverwriteChoice::kNone}));
 
 TEST(NewName, TakesTheTypedPathOrKeepsTheOldOne) {
   Terminal typed("out/b.jpg\n");

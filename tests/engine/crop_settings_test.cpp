@@ -78,9 +78,9 @@ TEST(ToleranceNormalisation, ClampsToZeroToHundred) {
 // --- Cut value and its distribution -----------------------------------------
 
 struct CutCase {
-  int edgeType;
-  int cutType;
-  int cutDirection;
+  EdgeType edgeType;
+  CutType cutType;
+  CutDirection cutDirection;
   int inwardLimit;
   int cutValue;
   int expectedValue;
@@ -88,9 +88,10 @@ struct CutCase {
 };
 void PrintTo(const CutCase& c, std::ostream* os) {
   static const char* kSides[] = {"All", "Left", "Right", "Top", "Bottom"};
-  *os << (c.edgeType >= 0 && c.edgeType <= 4 ? kSides[c.edgeType] : "edge ?") << ", "
-      << (c.cutType == kCutPercent ? "percent" : "pixels") << ", "
-      << (c.cutDirection == kCutInward ? "inward" : "outward") << ", limit " << c.inwardLimit
+  const int side = toInt(c.edgeType);
+  *os << (side >= 0 && side <= 4 ? kSides[side] : "edge ?") << ", "
+      << (c.cutType == CutType::kPercent ? "percent" : "pixels") << ", "
+      << (c.cutDirection == CutDirection::kInward ? "inward" : "outward") << ", limit " << c.inwardLimit
       << ", value " << c.cutValue << " -> " << c.expectedValue << " (L R T B "
       << c.expectedSides.left << " " << c.expectedSides.right << " " << c.expectedSides.top
       << " " << c.expectedSides.bottom << ")";
@@ -121,27 +122,27 @@ TEST_P(CutNormalisation, NormalisedValueGoesToTheNamedSides) {
 INSTANTIATE_TEST_SUITE_P(
     Table, CutNormalisation,
     ::testing::Values(
-        CutCase{kEdgeTop, kCutPercent, kCutOutward, 0, 30, 30, {0, 0, 30, 0}},
-        CutCase{kEdgeTop, kCutPercent, kCutInward, 0, 150, 100, {0, 0, 100, 0}},
-        CutCase{kEdgeAll, kCutPercent, kCutOutward, 0, 100, 100, {100, 100, 100, 100}},
-        CutCase{kEdgeAll, kCutPixels, kCutInward, 40, 55, 40, {40, 40, 40, 40}},
-        CutCase{kEdgeAll, kCutPixels, kCutOutward, 40, 55, 55, {55, 55, 55, 55}},
-        CutCase{kEdgeLeft, kCutPixels, kCutOutward, 0, 5000, 5000, {5000, 0, 0, 0}},
-        CutCase{kEdgeRight, kCutPixels, kCutInward, 40, 40, 40, {0, 40, 0, 0}},
-        CutCase{kEdgeBottom, kCutPixels, kCutInward, 0, 3, 0, {0, 0, 0, 0}},
-        CutCase{kEdgeBottom, kCutPixels, kCutOutward, 0, 3, 3, {0, 0, 0, 3}},
-        CutCase{kEdgeLeft, kCutPercent, kCutOutward, 0, -5, 0, {0, 0, 0, 0}},
-        CutCase{kEdgeAll, kCutPixels, kCutInward, -8, 10, 0, {0, 0, 0, 0}},
+        CutCase{EdgeType::kTop, CutType::kPercent, CutDirection::kOutward, 0, 30, 30, {0, 0, 30, 0}},
+        CutCase{EdgeType::kTop, CutType::kPercent, CutDirection::kInward, 0, 150, 100, {0, 0, 100, 0}},
+        CutCase{EdgeType::kAll, CutType::kPercent, CutDirection::kOutward, 0, 100, 100, {100, 100, 100, 100}},
+        CutCase{EdgeType::kAll, CutType::kPixels, CutDirection::kInward, 40, 55, 40, {40, 40, 40, 40}},
+        CutCase{EdgeType::kAll, CutType::kPixels, CutDirection::kOutward, 40, 55, 55, {55, 55, 55, 55}},
+        CutCase{EdgeType::kLeft, CutType::kPixels, CutDirection::kOutward, 0, 5000, 5000, {5000, 0, 0, 0}},
+        CutCase{EdgeType::kRight, CutType::kPixels, CutDirection::kInward, 40, 40, 40, {0, 40, 0, 0}},
+        CutCase{EdgeType::kBottom, CutType::kPixels, CutDirection::kInward, 0, 3, 0, {0, 0, 0, 0}},
+        CutCase{EdgeType::kBottom, CutType::kPixels, CutDirection::kOutward, 0, 3, 3, {0, 0, 0, 3}},
+        CutCase{EdgeType::kLeft, CutType::kPercent, CutDirection::kOutward, 0, -5, 0, {0, 0, 0, 0}},
+        CutCase{EdgeType::kAll, CutType::kPixels, CutDirection::kInward, -8, 10, 0, {0, 0, 0, 0}},
         // An edge type out of range names no side.
-        CutCase{9, kCutPixels, kCutOutward, 0, 12, 12, {0, 0, 0, 0}}));
+        CutCase{static_cast<EdgeType>(9), CutType::kPixels, CutDirection::kOutward, 0, 12, 12, {0, 0, 0, 0}}));
 
 TEST(CutDistribution, FollowsAnEdgeTypeChangeWithoutNormalising) {
   CropSettings s;
   s.cutValue = 25;
-  s.edgeType = kEdgeAll;
+  s.edgeType = EdgeType::kAll;
   applyCutDistribution(s);
   EXPECT_EQ(s.cutLeft + s.cutRight + s.cutTop + s.cutBottom, 100);
-  s.edgeType = kEdgeRight;
+  s.edgeType = EdgeType::kRight;
   applyCutDistribution(s);
   EXPECT_EQ(s.cutLeft, 0);
   EXPECT_EQ(s.cutRight, 25);
@@ -155,15 +156,15 @@ TEST(CutSpinRange, DependsOnUnitAndDirection) {
   const SpinRange atStart;
   EXPECT_EQ(atStart.low, 0);
   EXPECT_EQ(atStart.high, 100);
-  EXPECT_EQ(cutSpinRange(kCutPercent, kCutInward, 40).high, 100);
-  EXPECT_EQ(cutSpinRange(kCutPercent, kCutOutward, 40).high, 100);
-  EXPECT_EQ(cutSpinRange(kCutPixels, kCutInward, 40).high, 40);
-  EXPECT_EQ(cutSpinRange(kCutPixels, kCutInward, 0).high, 0);
-  EXPECT_EQ(cutSpinRange(kCutPixels, kCutOutward, 40).high, 1000);
-  EXPECT_EQ(cutSpinRange(kCutPixels, kCutInward, 40).low, 0);
+  EXPECT_EQ(cutSpinRange(CutType::kPercent, CutDirection::kInward, 40).high, 100);
+  EXPECT_EQ(cutSpinRange(CutType::kPercent, CutDirection::kOutward, 40).high, 100);
+  EXPECT_EQ(cutSpinRange(CutType::kPixels, CutDirection::kInward, 40).high, 40);
+  EXPECT_EQ(cutSpinRange(CutType::kPixels, CutDirection::kInward, 0).high, 0);
+  EXPECT_EQ(cutSpinRange(CutType::kPixels, CutDirection::kOutward, 40).high, 1000);
+  EXPECT_EQ(cutSpinRange(CutType::kPixels, CutDirection::kInward, 40).low, 0);
   // The control holds 16-bit bounds; a negative limit counts as 0.
-  EXPECT_EQ(cutSpinRange(kCutPixels, kCutInward, 0x12345).high, 0x2345);
-  EXPECT_EQ(cutSpinRange(kCutPixels, kCutInward, -3).high, 0);
+  EXPECT_EQ(cutSpinRange(CutType::kPixels, CutDirection::kInward, 0x12345).high, 0x2345);
+  EXPECT_EQ(cutSpinRange(CutType::kPixels, CutDirection::kInward, -3).high, 0);
 }
 
 TEST(InwardCutLimit, NegativeBecomesZero) {
@@ -180,9 +181,9 @@ TEST(Gather, HandsOverEveryComparedField) {
   s.filterSize = 4;
   s.noiseThreshold = 30;
   s.cutValue = 12;
-  s.edgeType = kEdgeLeft;
-  s.cutType = kCutPixels;
-  s.cutDirection = kCutOutward;
+  s.edgeType = EdgeType::kLeft;
+  s.cutType = CutType::kPixels;
+  s.cutDirection = CutDirection::kOutward;
   s.fillColor = Rgb{1, 2, 3};
   s.backgroundColor = Rgb{4, 5, 6};
   s.fixedColor = Rgb{7, 8, 9};
@@ -195,9 +196,9 @@ TEST(Gather, HandsOverEveryComparedField) {
   EXPECT_EQ(g.noiseThreshold, 24);
   EXPECT_EQ(g.cutValue, 12);
   EXPECT_EQ(g.cutLeft, 12);
-  EXPECT_EQ(g.edgeType, kEdgeLeft);
-  EXPECT_EQ(g.cutType, kCutPixels);
-  EXPECT_EQ(g.cutDirection, kCutOutward);
+  EXPECT_EQ(g.edgeType, EdgeType::kLeft);
+  EXPECT_EQ(g.cutType, CutType::kPixels);
+  EXPECT_EQ(g.cutDirection, CutDirection::kOutward);
   EXPECT_EQ(g.fillColor, (Rgb{1, 2, 3}));
   EXPECT_EQ(g.backgroundColor, (Rgb{4, 5, 6}));
   EXPECT_EQ(g.fixedColor, (Rgb{7, 8, 9}));
@@ -224,9 +225,9 @@ TEST(Gather, ComparisonSeesEveryField) {
   EXPECT_TRUE(changed([](GatheredSettings& g) { g.cutRight = 1; }));
   EXPECT_TRUE(changed([](GatheredSettings& g) { g.cutTop = 1; }));
   EXPECT_TRUE(changed([](GatheredSettings& g) { g.cutBottom = 1; }));
-  EXPECT_TRUE(changed([](GatheredSettings& g) { g.edgeType = 2; }));
-  EXPECT_TRUE(changed([](GatheredSettings& g) { g.cutType = 0; }));
-  EXPECT_TRUE(changed([](GatheredSettings& g) { g.cutDirection = 1; }));
+  EXPECT_TRUE(changed([](GatheredSettings& g) { g.edgeType = EdgeType::kRight; }));
+  EXPECT_TRUE(changed([](GatheredSettings& g) { g.cutType = CutType::kPercent; }));
+  EXPECT_TRUE(changed([](GatheredSettings& g) { g.cutDirection = CutDirection::kInward; }));
   EXPECT_TRUE(changed([](GatheredSettings& g) { g.fillColor.blue = 0; }));
   EXPECT_TRUE(changed([](GatheredSettings& g) { g.additive = 1; }));
   EXPECT_TRUE(changed([](GatheredSettings& g) { g.backgroundColor.red = 0; }));

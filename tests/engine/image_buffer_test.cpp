@@ -80,9 +80,10 @@ TEST(GreyExpansion, WritesEachGreyByteThreeTimesKeepingRowOrder) {
 }
 
 TEST(KeepAlpha, SurvivesOnlyForFourChannelsIntoTargaOrPng) {
-  for (int format = 0; format <= 4; ++format) {
-    EXPECT_FALSE(keepAlphaFor(3, format)) << format;
-    EXPECT_EQ(keepAlphaFor(4, format), format == 1 || format == 4) << format;
+  for (int code = 0; code <= 4; ++code) {
+    const auto format = static_cast<OutputFormat>(code);
+    EXPECT_FALSE(keepAlphaFor(3, format)) << code;
+    EXPECT_EQ(keepAlphaFor(4, format), code == 1 || code == 4) << code;
   }
 }
 

@@ -10,6 +10,7 @@
 #include "engine/settings/profile_store.h"
 #include "engine/settings/settings_keys.h"
 #include "engine/settings/settings_persistence.h"
+#include "tests/support/test_support.h"
 
 namespace trimlet {
 namespace {
@@ -52,7 +53,7 @@ using namespace keys;
 CropSettings unusualSettings() {
   CropSettings s;
   int next = 1000;
-#define SET(field) s.field = next++;
+#define SET(field) s.field = static_cast<decltype(s.field)>(next++);
   PANEL_INT_FIELDS(SET)
   PREVIEW_INT_FIELDS(SET)
 #undef SET
@@ -69,7 +70,7 @@ TEST(SettingsFirstStart, EmptyStoreGivesTheDefaults) {
   MemoryProfileStore store;
   CropSettings s = unusualSettings();
   readPanelSettings(store, s);
-  EXPECT_EQ(readPreviewSettings(store, s), kEdgeAll);
+  EXPECT_EQ(readPreviewSettings(store, s), EdgeType::kAll);
   // Auto crop, tolerance 0, rectangle (1, 1, 1, 1), ratio 1 : 1 not fixed, no
   // flips, rotation 0, edge off on All, 0 pixels outward, fixed size off at
   // 0 x 0, side 100 on the long side, filter 3 / 6, JPEG 75, Targa RLE on,
@@ -77,7 +78,7 @@ TEST(SettingsFirstStart, EmptyStoreGivesTheDefaults) {
   EXPECT_TRUE(SameStoredFields(CropSettings{}, s));
   EXPECT_EQ(s.cropX, 1);
   EXPECT_EQ(s.sidePixel, 100);
-  EXPECT_EQ(s.cutType, kCutPixels);
+  EXPECT_EQ(s.cutType, CutType::kPixels);
   EXPECT_EQ(s.jpegQuality, 75);
   EXPECT_EQ(s.fixedColor, (Rgb{255, 255, 255}));
 }
@@ -139,14 +140,14 @@ TEST(SettingsRead, PanelReadsInItsConstructionOrder) {
 
 TEST(SettingsRead, PreviewReadsItsOwnValuesAndTheEdgeType) {
   MemoryProfileStore store;
-  store.writeInt(kCropEdgeInfo, kEdgeType, kEdgeTop);
-  store.writeInt(kImageOption, kJpegQuality, 90);
-  store.writeInt(kBackgroundOption, kGreen, 12);
+  store.writeInt(kCropEdgeInfo, kEdgeType, toInt(EdgeType::kTop));
+  store.writeInt("Image Option", "Jpeg quality", 90);
+  store.writeInt("Background Option", kGreen, 12);
   CropSettings s;
-  EXPECT_EQ(readPreviewSettings(store, s), kEdgeTop);
+  EXPECT_EQ(readPreviewSettings(store, s), EdgeType::kTop);
   EXPECT_EQ(s.jpegQuality, 90);
   EXPECT_EQ(s.backgroundColor, (Rgb{255, 12, 255}));
-  EXPECT_EQ(s.edgeType, kEdgeAll);  // the panel's field is not the preview's to set
+  EXPECT_EQ(s.edgeType, EdgeType::kAll);  // the panel's field is not the preview's to set
   const std::vector<std::string>& log = store.readLog();
   ASSERT_FALSE(log.empty());
   EXPECT_EQ(log.back(), "Crop Edge Info/Edge Type");
@@ -155,9 +156,9 @@ TEST(SettingsRead, PreviewReadsItsOwnValuesAndTheEdgeType) {
 
 TEST(SettingsRead, StoredValuesAreTakenAsTheyAreUntilTheGather) {
   MemoryProfileStore store;
-  store.writeInt(kNoiseFiltering, kFilterSize, 8);
-  store.writeInt(kNoiseFiltering, kNoiseThreshold, 80);
-  store.writeInt(kAutoCropInfo, kTolerance, 300);
+  store.writeInt("Noise Filtering", "Filter Size", 8);
+  store.writeInt("Noise Filtering", "Noise Threshold", 80);
+  store.writeInt("Auto Crop Info", "Tolerance", 300);
   CropSettings s;
   readPanelSettings(store, s);
   EXPECT_EQ(s.filterSize, 8);
@@ -174,11 +175,11 @@ TEST(SettingsStoredReals, NegativeRotationSurvivesARestartExactly) {
   CropSettings s;
   s.rotationDegree = -12.25f;
   writePanelSettings(store, s);
-  EXPECT_TRUE(store.hasString(kManualCropInfo, kRotationDegree));
-  EXPECT_FALSE(store.hasInt(kManualCropInfo, kRotationDegree));
-  EXPECT_EQ(store.stringValue(kManualCropInfo, kRotationDegree), "1225000");
-  EXPECT_EQ(store.intValue(kManualCropInfo, kRotationPoint), 2);
-  EXPECT_EQ(store.intValue(kManualCropInfo, kRotationSign), 1);
+  EXPECT_TRUE(store.hasString("Manual Crop Info", "Rotation Degree"));
+  EXPECT_FALSE(store.hasInt("Manual Crop Info", "Rotation Degree"));
+  EXPECT_EQ(store.stringValue("Manual Crop Info", "Rotation Degree"), "1225000");
+  EXPECT_EQ(store.intValue("Manual Crop Info", "Decimal Point"), 2);
+  EXPECT_EQ(store.intValue("Manual Crop Info", "Sign of Rotation Degree"), 1);
   CropSettings back;
   readPanelSettings(store, back);
   EXPECT_EQ(back.rotationDegree, -12.25f);
@@ -190,10 +191,10 @@ TEST(SettingsStoredReals, RatioTermsKeepSevenDigitsAndNoSign) {
   s.fixedRatioWidth = 4.0f / 3.0f;
   s.fixedRatioHeight = 0.75f;
   writePanelSettings(store, s);
-  EXPECT_EQ(store.stringValue(kManualCropInfo, kFixedRatioWidth), "1333333");
-  EXPECT_EQ(store.intValue(kManualCropInfo, kRatioWidthPoint), 1);
-  EXPECT_EQ(store.stringValue(kManualCropInfo, kFixedRatioHeight), "7500000");
-  EXPECT_EQ(store.intValue(kManualCropInfo, kRatioHeightPoint), 0);
+  EXPECT_EQ(store.stringValue("Manual Crop Info", "FixedRatio Width"), "1333333");
+  EXPECT_EQ(store.intValue("Manual Crop Info", "Decimal Point of Ratio Width"), 1);
+  EXPECT_EQ(store.stringValue("Manual Crop Info", "FixedRatio Height"), "7500000");
+  EXPECT_EQ(store.intValue("Manual Crop Info", "Decimal Point of Ratio Height"), 0);
   CropSettings back;
   readPanelSettings(store, back);
   EXPECT_EQ(back.fixedRatioWidth, 1.333333f);
@@ -202,22 +203,22 @@ TEST(SettingsStoredReals, RatioTermsKeepSevenDigitsAndNoSign) {
 
 TEST(SettingsStoredReals, OutOfRangeRotationIsWrittenBackClamped) {
   MemoryProfileStore store;
-  store.writeString(kManualCropInfo, kRotationDegree, "2000000");
-  store.writeInt(kManualCropInfo, kRotationPoint, 5);
+  store.writeString("Manual Crop Info", "Rotation Degree", "2000000");
+  store.writeInt("Manual Crop Info", "Decimal Point", 5);
   CropSettings s;
   readPanelSettings(store, s);
   EXPECT_EQ(s.rotationDegree, 20000.0f);  // accepted on reading
   writePanelSettings(store, s);
-  EXPECT_EQ(store.stringValue(kManualCropInfo, kRotationDegree), "1000000");
-  EXPECT_EQ(store.intValue(kManualCropInfo, kRotationPoint), 5);
-  EXPECT_EQ(store.intValue(kManualCropInfo, kRotationSign), 0);
+  EXPECT_EQ(store.stringValue("Manual Crop Info", "Rotation Degree"), "1000000");
+  EXPECT_EQ(store.intValue("Manual Crop Info", "Decimal Point"), 5);
+  EXPECT_EQ(store.intValue("Manual Crop Info", "Sign of Rotation Degree"), 0);
 }
 
 TEST(SettingsStoredReals, DamagedDigitsReadAsZero) {
   MemoryProfileStore store;
-  store.writeString(kManualCropInfo, kRotationDegree, "twelve");
-  store.writeInt(kManualCropInfo, kRotationPoint, 2);
-  store.writeInt(kManualCropInfo, kFixedRatioWidth, 1500000);  // wrong kind: the default "1"
+  store.writeString("Manual Crop Info", "Rotation Degree", "twelve");
+  store.writeInt("Manual Crop Info", "Decimal Point", 2);
+  store.writeInt("Manual Crop Info", "FixedRatio Width", 1500000);  // wrong kind: the default "1"
   CropSettings s;
   readPanelSettings(store, s);
   EXPECT_EQ(s.rotationDegree, 0.0f);
@@ -229,9 +230,9 @@ TEST(SettingsWrite, EveryValueSurvivesARestart) {
   CropSettings s = unusualSettings();
   s.cutLeft = 3;  // never stored
   writePanelSettings(store, s);
-  EXPECT_FALSE(store.hasInt(kImageOption, kJpegQuality));  // the preview's to write
+  EXPECT_FALSE(store.hasInt("Image Option", "Jpeg quality"));  // the preview's to write
   writePreviewSettings(store, s);
-  EXPECT_EQ(store.intValue(kCropEdgeInfo, kEdgeType), s.edgeType);
+  EXPECT_EQ(store.intValue(kCropEdgeInfo, kEdgeType), toInt(s.edgeType));
 
   CropSettings back;
   readPanelSettings(store, back);
@@ -244,8 +245,8 @@ TEST(SettingsWrite, PreviewWritesItsValuesOnly) {
   MemoryProfileStore store;
   writePreviewSettings(store, unusualSettings());
   EXPECT_FALSE(store.hasInt(kCropEdgeInfo, kEdgeType));  // read by the preview, never written
-  EXPECT_FALSE(store.hasInt(kAutoCropInfo, kTolerance));
-  EXPECT_EQ(store.intValue(kFixedColorOption, kBlue), 128);
+  EXPECT_FALSE(store.hasInt("Auto Crop Info", "Tolerance"));
+  EXPECT_EQ(store.intValue("FixedColor Option", kBlue), 128);
   // The panel's read leaves the preview's values alone.
   CropSettings back;
   readPreviewSettings(store, back);

@@ -14,8 +14,8 @@
 
 #include "app/base/kivo_app.h"
 #include "app/frame_panes.h"
-#include "engine/pipeline/image_pipeline.h"
-#include "engine/pipeline/stored_settings_panel.h"
+#include "pipeline/image_pipeline.h"
+#include "pipeline/stored_settings_panel.h"
 #include "engine/settings/profile_store.h"
 #include "preview/model/image_view_model.h"
 
@@ -54,7 +54,7 @@ class IdleViewHost : public ImageViewHost {
 class FakePreview : public QWidget, public PreviewPanePort {
  public:
   explicit FakePreview(QWidget* parent)
-      : QWidget(parent), pipeline_(panel_, host_), view_(viewHost_, false) {
+      : QWidget(parent), pipeline_(panel_, host_, reports_), view_(viewHost_, false) {
     theApp().PreviewPane = this;
     edit = new QLineEdit(this);
     new QVBoxLayout(this);
@@ -82,7 +82,8 @@ class FakePreview : public QWidget, public PreviewPanePort {
 
  private:
   StoredSettingsPanel panel_;
-  PipelineHost host_;
+  PipelineView host_;
+  FailureReports reports_;
   ImagePipeline pipeline_;
   IdleViewHost viewHost_;
   ImageViewModel view_;

@@ -16,7 +16,7 @@
 
 #include "app/base/kivo_app.h"
 #include "app/base/message_box.h"
-#include "engine/pipeline/image_pipeline.h"
+#include "pipeline/image_pipeline.h"
 #include "engine/settings/profile_store.h"
 #include "imagefile/image_format.h"
 #include "preview/model/image_view_model.h"
@@ -36,7 +36,7 @@ class FakeSettings : public SettingsPanePort {
   void disableAll() override { ++disables; }
   void CommitControls() override { ++commits; }
   void EnableForCurrentImage() override { ++enables; }
-  void EnableForMode(int) override {}
+  void EnableForMode(CroppingMode) override {}
 };
 
 // The source view's host: the panel's rectangle, nothing else.
@@ -67,7 +67,7 @@ class ViewHost : public ImageViewHost {
 
 // The pipeline's host: a shown source lays out the source view, which
 // stands for a control of 402 x 302 pixels (an inner area of 400 x 300).
-class PipelineHostForView : public PipelineHost {
+class PipelineHostForView : public PipelineView, public FailureReports {
  public:
   explicit PipelineHostForView(ImageViewModel& view) : view_(view) {}
   void showSource(const ImageBuffer& image) override {
@@ -85,7 +85,7 @@ class PipelineHostForView : public PipelineHost {
 class FakePreview : public PreviewPanePort {
  public:
   explicit FakePreview(FakeSettings& settings)
-      : viewHost_(settings), view_(viewHost_, false), host_(view_), pipeline_(settings, host_) {
+      : viewHost_(settings), view_(viewHost_, false), host_(view_), pipeline_(settings, host_, host_) {
     view_.resize(402, 302);
   }
   ImagePipeline& Pipeline() override { return pipeline_; }

@@ -424,7 +424,7 @@ class MainFrameTest : public QObject {
     QCOMPARE(first, (std::vector<std::string>{"Window Info/top", "Window Info/left",
                                               "Window Info/right", "Window Info/bottom",
                                               "Window Info/ViewMode", "Window Info/Maximized"}));
-    QVERIFY(store_->firstWriteTo(keys::kManualCropInfo) > 5);
+    QVERIFY(store_->firstWriteTo("Manual Crop Info") > 5);
     expectWindowInfo(10, 20, 910, 720, 0, 2);
     // Every slot of the application is empty again.
     QVERIFY(theApp().MainFrame == nullptr);

@@ -18,7 +18,7 @@
 #include "app/base/kivo_app.h"
 #include "app/base/message_box.h"
 #include "engine/image/image_buffer.h"
-#include "engine/pipeline/stored_settings_panel.h"
+#include "pipeline/stored_settings_panel.h"
 #include "engine/settings/profile_store.h"
 #include "imagefile/image_format.h"
 #include "preview/form_rlower.h"
@@ -98,7 +98,7 @@ class FakeSettings : public SettingsPanePort {
   void disableAll() override { panel.disableAll(); }
   void CommitControls() override {}
   void EnableForCurrentImage() override { panel.setDisabled(false); }
-  void EnableForMode(int) override {}
+  void EnableForMode(CroppingMode) override {}
 
   StoredSettingsPanel panel;
 };
@@ -181,7 +181,7 @@ class Rig {
   std::string path(const QString& name) const { return (folder() + name).toStdString(); }
 
   void write(const QString& name, const ImageBuffer& image) {
-    const int format = sourceFormatOf(name.toStdString());
+    const SourceFormat format = sourceFormatOf(name.toStdString());
     QVERIFY(writeImageFile(format, path(name), image, WriteOptions()).ok());
   }
   void writeBytes(const QString& name, const QByteArray& bytes) {

@@ -5,7 +5,8 @@
 #include <QApplication>
 #include <QTest>
 
-#include "engine/pipeline/image_pipeline.h"
+#include "pipeline/image_pipeline.h"
+#include "preview/model/read_failure_text.h"
 #include "preview/transparent_bitmap.h"
 #include "tests/gui/preview_fakes.h"
 
@@ -63,7 +64,7 @@ class PreviewPaneTest : public QObject {
   void theMouseReachesTheSourceViewAtMinusFive() {
     // 556 x 576 fills the 278 x 288 inner area: D = (1, 1) - (279, 289), k = 2.
     Rig rig;
-    rig.settings.fields().croppingMode = kManualCrop;
+    rig.settings.fields().croppingMode = CroppingMode::kManual;
     rig.openPicture("big.png", solidPicture(556, 576, Rgb{40, 40, 40}));
     QCOMPARE(rig.d(), (ViewRect{1, 1, 279, 289}));
     rig.rightClick({100, 100});  // the whole image: S = D
@@ -81,7 +82,7 @@ class PreviewPaneTest : public QObject {
 
   void aPressOutsideTheSourceViewIsDropped() {
     Rig rig;
-    rig.settings.fields().croppingMode = kManualCrop;
+    rig.settings.fields().croppingMode = CroppingMode::kManual;
     rig.openPicture("pic.png", solidPicture(200, 100, Rgb{40, 40, 40}));
     const CropRect before = rig.crop();
     rig.hoverPane({4, 20});
@@ -103,7 +104,7 @@ class PreviewPaneTest : public QObject {
 
   void theResultViewGetsNoMouseInput() {
     Rig rig;
-    rig.settings.fields().croppingMode = kManualCrop;
+    rig.settings.fields().croppingMode = CroppingMode::kManual;
     rig.openPicture("pic.png", solidPicture(200, 100, Rgb{40, 40, 40}));
     const CropRect before = rig.crop();
     QTest::mousePress(rig.pane.get(), Qt::LeftButton, {}, QPoint(360, 110));
@@ -120,7 +121,7 @@ class PreviewPaneTest : public QObject {
     QVERIFY(rig.frame.statusCalls > 0);
     QCOMPARE(rig.frame.status, status(0, 0, 0, 0, 0, 0));
 
-    rig.settings.fields().croppingMode = kManualCrop;
+    rig.settings.fields().croppingMode = CroppingMode::kManual;
     rig.openPicture("pic.png", solidPicture(1000, 500, Rgb{20, 30, 40}));
     QCOMPARE(rig.frame.status, status(1000, 500, 1000, 500, 27, 27));
     CropSettings& f = rig.settings.fields();
@@ -206,7 +207,7 @@ class PreviewPaneTest : public QObject {
   void theFirstFolderChangeRestoresTheLastFile() {
     Rig rig;
     CropSettings& f = rig.settings.fields();
-    f.croppingMode = kManualCrop;
+    f.croppingMode = CroppingMode::kManual;
     f.cropX = 10;
     f.cropY = 20;
     f.cropWidth = 50;
@@ -282,7 +283,7 @@ class PreviewPaneTest : public QObject {
 
   void theOutputFolderStartsAsTheCurrentFolder() {
     Rig rig;
-    QCOMPARE(QString::fromStdString(rig.pane->Pipeline().outputFolder()), rig.folder());
+    QCOMPARE(rig.pane->outputFolder(), rig.folder());
   }
 
   // --- Stored values ------------------------------------------------------
@@ -295,7 +296,7 @@ class PreviewPaneTest : public QObject {
     QVERIFY(rig.sourceView().model().keyControll());
     QVERIFY(!rig.sourceView().model().wholeSelect());
 
-    rig.settings.fields().croppingMode = kManualCrop;
+    rig.settings.fields().croppingMode = CroppingMode::kManual;
     rig.openPicture("pic.png", solidPicture(200, 100, Rgb{40, 40, 40}));
     rig.rightClick({100, 130});
     QVERIFY(rig.sourceView().model().wholeSelect());
@@ -311,7 +312,7 @@ class PreviewPaneTest : public QObject {
     Rig rig(QSize(600, 300), false);
     rig.store.writeInt("Controls", "WholeSelect", 1);
     rig.buildPane();
-    rig.settings.fields().croppingMode = kManualCrop;
+    rig.settings.fields().croppingMode = CroppingMode::kManual;
     rig.openPicture("pic.png", solidPicture(120, 80, Rgb{40, 40, 40}));
     QCOMPARE(rig.crop(), (CropRect{0, 0, 120, 80}));
   }

@@ -18,7 +18,7 @@ class PreviewSelectionTest : public QObject {
  private slots:
   void init() {
     rig = std::make_unique<Rig>();
-    rig->settings.fields().croppingMode = kManualCrop;
+    rig->settings.fields().croppingMode = CroppingMode::kManual;
     rig->openPicture("pic.png", solidPicture(200, 100, Rgb{90, 120, 150}));
     QCOMPARE(rig->d(), (ViewRect{40, 95, 240, 195}));
     QCOMPARE(rig->resultSize(), QSize(200, 100));

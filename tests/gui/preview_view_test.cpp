@@ -7,7 +7,8 @@
 // drawn at its own size, centred: D = (40, 95) - (240, 195).
 #include <QTest>
 
-#include "engine/pipeline/image_pipeline.h"
+#include "pipeline/image_pipeline.h"
+#include "preview/model/read_failure_text.h"
 #include "preview/preview_ids.h"
 #include "tests/gui/preview_fakes.h"
 
@@ -95,7 +96,7 @@ class PreviewViewTest : public QObject {
 
   void theSelectionIsDottedAndItsHandlesInverted() {
     rig = std::make_unique<Rig>();
-    rig->settings.fields().croppingMode = kManualCrop;
+    rig->settings.fields().croppingMode = CroppingMode::kManual;
     const Rgb c{10, 200, 30};
     rig->openPicture("pic.png", solidPicture(200, 100, c));
     rig->drag({60, 105}, {160, 155});
@@ -246,7 +247,7 @@ class PreviewViewTest : public QObject {
 
   void pickModeLeavesTheSelectionAlone() {
     rig = std::make_unique<Rig>();
-    rig->settings.fields().croppingMode = kManualCrop;
+    rig->settings.fields().croppingMode = CroppingMode::kManual;
     rig->openPicture("framed.png", framedPicture());
     rig->drag({60, 105}, {160, 155});
     rig->sourceView().SetPickMode(1);

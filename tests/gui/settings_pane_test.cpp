@@ -65,12 +65,12 @@ class SettingsPaneTest : public QObject {
     MemoryProfileStore store;
     CFormRMiddle pane(nullptr, &store);
     const CropSettings& s = pane.fields();
-    QCOMPARE(s.croppingMode, 0);
+    QCOMPARE(s.croppingMode, CroppingMode::kAuto);
     QCOMPARE(s.tolerance, 0);
     QCOMPARE((CropRect{s.cropX, s.cropY, s.cropWidth, s.cropHeight}), (CropRect{1, 1, 1, 1}));
     QCOMPARE(s.fixedRatioWidth, 1.0f);
     QCOMPARE(s.rotationDegree, 0.0f);
-    QCOMPARE(s.cutType, 1);
+    QCOMPARE(s.cutType, CutType::kPixels);
     QCOMPARE(s.sidePixel, 100);
     QCOMPARE(s.filterSize, 3);
     QCOMPARE(s.noiseThreshold, 6);
@@ -83,25 +83,25 @@ class SettingsPaneTest : public QObject {
       CFormRMiddle pane(nullptr, &store);
       pane.fields().rotationDegree = -12.25f;
       pane.fields().tolerance = 40;
-      pane.fields().croppingMode = 1;
-      QVERIFY(!store.hasInt(keys::kAutoCropInfo, keys::kTolerance));  // nothing while it runs
+      pane.fields().croppingMode = CroppingMode::kManual;
+      QVERIFY(!store.hasInt("Auto Crop Info", "Tolerance"));  // nothing while it runs
     }
     using namespace keys;
-    QCOMPARE(store.stringValue(kManualCropInfo, kRotationDegree), std::string("1225000"));
-    QCOMPARE(store.intValue(kManualCropInfo, kRotationPoint), 2);
-    QCOMPARE(store.intValue(kManualCropInfo, kRotationSign), 1);
-    QCOMPARE(store.intValue(kAutoCropInfo, kTolerance), 40);
+    QCOMPARE(store.stringValue("Manual Crop Info", "Rotation Degree"), std::string("1225000"));
+    QCOMPARE(store.intValue("Manual Crop Info", "Decimal Point"), 2);
+    QCOMPARE(store.intValue("Manual Crop Info", "Sign of Rotation Degree"), 1);
+    QCOMPARE(store.intValue("Auto Crop Info", "Tolerance"), 40);
     // The preview's values are not the pane's to write.
-    QVERIFY(!store.hasInt(kImageOption, kJpegQuality));
+    QVERIFY(!store.hasInt("Image Option", "Jpeg quality"));
     CFormRMiddle again(nullptr, &store);
     QCOMPARE(again.fields().rotationDegree, -12.25f);
-    QCOMPARE(again.fields().croppingMode, 1);
+    QCOMPARE(again.fields().croppingMode, CroppingMode::kManual);
   }
 
   void storedValuesAreTakenAsTheyAre() {
     MemoryProfileStore store;
-    store.writeInt(keys::kNoiseFiltering, keys::kFilterSize, 8);
-    store.writeInt(keys::kAutoCropInfo, keys::kTolerance, 250);
+    store.writeInt("Noise Filtering", "Filter Size", 8);
+    store.writeInt("Auto Crop Info", "Tolerance", 250);
     CFormRMiddle pane(nullptr, &store);
     QCOMPARE(pane.fields().filterSize, 8);
     QCOMPARE(pane.fields().tolerance, 250);
@@ -115,8 +115,8 @@ class SettingsPaneTest : public QObject {
     MemoryProfileStore store;
     CFormRMiddle pane(nullptr, &store);
     CropSettings& s = pane.fields();
-    s.edgeType = kEdgeTop;
-    s.cutType = kCutPercent;
+    s.edgeType = EdgeType::kTop;
+    s.cutType = CutType::kPercent;
     s.cutValue = 150;
     const GatheredSettings g = pane.gather();
     QCOMPARE(g.cutValue, 100);
@@ -145,8 +145,8 @@ class SettingsPaneTest : public QObject {
     QFETCH(int, high);
     MemoryProfileStore store;
     CFormRMiddle pane(nullptr, &store);
-    pane.fields().cutType = cutType;
-    pane.fields().cutDirection = direction;
+    pane.fields().cutType = static_cast<CutType>(cutType);
+    pane.fields().cutDirection = static_cast<CutDirection>(direction);
     pane.setInwardCutLimit(limit);
     QCOMPARE(pane.fields().inwardCutLimit, kept);
     QCOMPARE(pane.cutSpinRange().low, 0);
@@ -204,11 +204,11 @@ class SettingsPaneTest : public QObject {
     QFETCH(QString, ratio);
     QFETCH(QString, autoGroup);
     CropSettings s;
-    s.croppingMode = fieldMode;
+    s.croppingMode = static_cast<CroppingMode>(fieldMode);
     s.fixedRatio = fixedRatio;
     PanelEnables enables;
     disableAll(enables);
-    trimlet::enableForMode(enables, mode, s);
+    trimlet::enableForMode(enables, static_cast<CroppingMode>(mode), s);
     QCOMPARE(stateOf(enables, kManualControls), manual);
     QCOMPARE(stateOf(enables, {kRatioWidthEdit, kRatioHeightEdit}), ratio);
     QCOMPARE(stateOf(enables, kAutoControls), autoGroup);
@@ -241,7 +241,7 @@ class SettingsPaneTest : public QObject {
     CropSettings s;
     s.edgeCheck = edge;
     s.fixedSize = fixedSize;
-    s.sizeMode = sizeMode;
+    s.sizeMode = static_cast<SizeMode>(sizeMode);
     PanelEnables enables;
     disableAll(enables);
     trimlet::enableForCurrentImage(enables, s);
@@ -267,7 +267,7 @@ class SettingsPaneTest : public QObject {
     QFETCH(QString, selected);
     QFETCH(QString, radios);
     MemoryProfileStore store;
-    store.writeInt(keys::kCropEdgeInfo, keys::kEdgeCheck, 0);
+    store.writeInt(keys::kCropEdgeInfo, "Edge Check", 0);
     FakeList list(nullptr);
     list.selected = selected;
     FakePreview preview(nullptr);
@@ -314,7 +314,7 @@ class SettingsPaneTest : public QObject {
     QFETCH(QString, text);
     CropSettings s;
     if (setup == "manual") {
-      s.croppingMode = 1;
+      s.croppingMode = CroppingMode::kManual;
       s.cropX = 10;
       s.cropY = 20;
       s.cropWidth = 300;
@@ -326,12 +326,12 @@ class SettingsPaneTest : public QObject {
       s.filterSize = 8;
     } else if (setup == "edge") {
       s.edgeCheck = 1;
-      s.edgeType = kEdgeTop;
-      s.cutType = kCutPercent;
+      s.edgeType = EdgeType::kTop;
+      s.cutType = CutType::kPercent;
       s.cutValue = 30;
     } else if (setup == "inward") {
       s.edgeCheck = 1;
-      s.cutDirection = kCutInward;
+      s.cutDirection = CutDirection::kInward;
       s.cutValue = 55;
     } else if (setup == "fixed") {
       s.fixedSize = 1;
@@ -339,11 +339,11 @@ class SettingsPaneTest : public QObject {
       s.fixedHeight = 480;
     } else if (setup == "side") {
       s.fixedSize = 1;
-      s.sizeMode = 1;
-      s.selSide = 1;
+      s.sizeMode = SizeMode::kOneSide;
+      s.selSide = SelSide::kShort;
       s.sidePixel = 120;
     } else if (setup == "targa") {
-      s.outputFormat = 1;
+      s.outputFormat = OutputFormat::kTarga;
     }
     const std::vector<SummaryLine> lines = settingsSummary(s);
     QCOMPARE(lines.size(), size_t(6));

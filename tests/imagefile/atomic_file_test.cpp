@@ -224,7 +224,7 @@ INSTANTIATE_TEST_SUITE_P(
         WriterCase{"jpg", [](const std::string& p, const ImageBuffer& i) { return writeJpeg(p, i, 95); }},
         WriterCase{"png", [](const std::string& p, const ImageBuffer& i) { return writePng(p, i); }},
         WriterCase{"PNG", [](const std::string& p, const ImageBuffer& i) {
-                     return writeImageFile(kSourcePng, p, i, WriteOptions());
+                     return writeImageFile(SourceFormat::kPng, p, i, WriteOptions());
                    }}),
     [](const ::testing::TestParamInfo<WriterCase>& info) {
       return std::string(info.param.name) + std::to_string(info.index);

@@ -13,7 +13,7 @@ using test::TempDir;
 
 struct NameCase {
   const char* name;
-  int format;
+  SourceFormat format;
 };
 void PrintTo(const NameCase& c, std::ostream* os) { *os << '"' << c.name << "\" -> " << c.format; }
 
@@ -21,24 +21,24 @@ class SourceFormatFromName : public ::testing::TestWithParam<NameCase> {};
 
 TEST_P(SourceFormatFromName, LastThreeCharactersUpperCased) {
   EXPECT_EQ(sourceFormatOf(GetParam().name), GetParam().format);
-  EXPECT_EQ(isImageFileName(GetParam().name), GetParam().format != kSourceNone);
+  EXPECT_EQ(isImageFileName(GetParam().name), GetParam().format != SourceFormat::kNone);
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Names, SourceFormatFromName,
-    ::testing::Values(NameCase{"photo.JPG", kSourceJpeg}, NameCase{"photo.jpg", kSourceJpeg},
-                      NameCase{"photo.Jpg", kSourceJpeg}, NameCase{"photo.jpeg", kSourceNone},
-                      NameCase{"xjpg", kSourceJpeg}, NameCase{"jpg", kSourceJpeg},
-                      NameCase{"pg", kSourceNone}, NameCase{"", kSourceNone},
-                      NameCase{"scan.tga", kSourceTarga}, NameCase{"scan.TgA", kSourceTarga},
-                      NameCase{"old.bmp", kSourceBitmap}, NameCase{"old.BMP", kSourceBitmap},
-                      NameCase{"shot.png", kSourcePng}, NameCase{"shot.PNG", kSourcePng},
-                      NameCase{"/pictures/a.b/shot.png", kSourcePng},
-                      NameCase{"shot.png.txt", kSourceNone}, NameCase{"shot.gif", kSourceNone},
-                      NameCase{"shot.pn", kSourceNone}, NameCase{"shot.png ", kSourceNone}));
+    ::testing::Values(NameCase{"photo.JPG", SourceFormat::kJpeg}, NameCase{"photo.jpg", SourceFormat::kJpeg},
+                      NameCase{"photo.Jpg", SourceFormat::kJpeg}, NameCase{"photo.jpeg", SourceFormat::kNone},
+                      NameCase{"xjpg", SourceFormat::kJpeg}, NameCase{"jpg", SourceFormat::kJpeg},
+                      NameCase{"pg", SourceFormat::kNone}, NameCase{"", SourceFormat::kNone},
+                      NameCase{"scan.tga", SourceFormat::kTarga}, NameCase{"scan.TgA", SourceFormat::kTarga},
+                      NameCase{"old.bmp", SourceFormat::kBitmap}, NameCase{"old.BMP", SourceFormat::kBitmap},
+                      NameCase{"shot.png", SourceFormat::kPng}, NameCase{"shot.PNG", SourceFormat::kPng},
+                      NameCase{"/pictures/a.b/shot.png", SourceFormat::kPng},
+                      NameCase{"shot.png.txt", SourceFormat::kNone}, NameCase{"shot.gif", SourceFormat::kNone},
+                      NameCase{"shot.pn", SourceFormat::kNone}, NameCase{"shot.png ", SourceFormat::kNone}));
 
 struct ExtensionCase {
-  int outputFormat;
+  OutputFormat outputFormat;
   const char* extension;
 };
 void PrintTo(const ExtensionCase& c, std::ostream* os) {
@@ -52,12 +52,13 @@ TEST_P(OutputExtension, OfEachOutputFormat) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Formats, OutputExtension,
-                         ::testing::Values(ExtensionCase{kOutputJpeg, ".jpg"},
-                                           ExtensionCase{kOutputTarga, ".tga"},
-                                           ExtensionCase{kOutputBitmap, ".bmp"},
-                                           ExtensionCase{kOutputSame, ""},
-                                           ExtensionCase{kOutputPng, ".png"},
-                                           ExtensionCase{5, ""}, ExtensionCase{-1, ""}));
+                         ::testing::Values(ExtensionCase{OutputFormat::kJpeg, ".jpg"},
+                                           ExtensionCase{OutputFormat::kTarga, ".tga"},
+                                           ExtensionCase{OutputFormat::kBitmap, ".bmp"},
+                                           ExtensionCase{OutputFormat::kSame, ""},
+                                           ExtensionCase{OutputFormat::kPng, ".png"},
+                                           ExtensionCase{static_cast<OutputFormat>(5), ""},
+                                           ExtensionCase{static_cast<OutputFormat>(-1), ""}));
 
 struct ReplaceCase {
   const char* path;
@@ -86,15 +87,26 @@ INSTANTIATE_TEST_SUITE_P(
                       // "Same as the source" keeps the path.
                       ReplaceCase{"/out/photo.png", "", "/out/photo.png"}));
 
+TEST(FormatDispatch, SameAsSourceWritesWithTheSourcesWriter) {
+  EXPECT_EQ(writerFormat(OutputFormat::kSame, SourceFormat::kBitmap), SourceFormat::kBitmap);
+  EXPECT_EQ(writerFormat(OutputFormat::kPng, SourceFormat::kBitmap), SourceFormat::kPng);
+  EXPECT_EQ(writerFormat(OutputFormat::kJpeg, SourceFormat::kPng), SourceFormat::kJpeg);
+  EXPECT_EQ(writerFormat(OutputFormat::kTarga, SourceFormat::kPng), SourceFormat::kTarga);
+  EXPECT_EQ(writerFormat(OutputFormat::kBitmap, SourceFormat::kPng), SourceFormat::kBitmap);
+  // A damaged profile's number names no writer of its own.
+  EXPECT_EQ(writerFormat(static_cast<OutputFormat>(9), SourceFormat::kJpeg), SourceFormat::kJpeg);
+}
+
 TEST(FormatDispatch, NameNotAnImageIsRefusedByReaderAndWriter) {
-  auto read = readImageFile(kSourceNone, "/nonexistent/photo.jpeg");
+  auto read = readImageFile(SourceFormat::kNone, "/nonexistent/photo.jpeg");
   EXPECT_FALSE(read.ok());
   EXPECT_FALSE(read.reason().empty());
 
   TempDir dir;
   ImageBuffer image = test::solidImage(2, 2, {1, 2, 3});
-  for (int format : {int(kSourceNone), int(kOutputSame), 7}) {
-    const Status written = writeImageFile(format, dir.file("out.img"), image, WriteOptions());
+  for (int format : {-1, 3, 7}) {
+    const Status written = writeImageFile(static_cast<SourceFormat>(format), dir.file("out.img"),
+                                          image, WriteOptions());
     EXPECT_FALSE(written.ok()) << format;
     EXPECT_FALSE(test::fileExists(dir.file("out.img"))) << format;
   }
@@ -113,8 +125,8 @@ class FormatDispatch : public ::testing::TestWithParam<DispatchCase> {};
 TEST_P(FormatDispatch, WritesAndReadsTheFormatOfTheName) {
   TempDir dir;
   const std::string path = dir.file(GetParam().name);
-  const int format = sourceFormatOf(path);
-  ASSERT_NE(format, kSourceNone);
+  const SourceFormat format = sourceFormatOf(path);
+  ASSERT_NE(format, SourceFormat::kNone);
   ImageBuffer image = test::solidImage(5, 3, {200, 40, 10});
   ASSERT_TRUE(writeImageFile(format, path, image, WriteOptions()).ok());
   const std::vector<uint8_t> bytes = readFileBytes(path);
@@ -139,11 +151,11 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(FormatDispatch, SameAsSourceWithPngSourceKeepsPathAndWritesPng) {
   TempDir dir;
   const std::string source = dir.file("picture.png");
-  const std::string output = replaceLastFour(source, outputExtension(kOutputSame));
+  const std::string output = replaceLastFour(source, outputExtension(OutputFormat::kSame));
   EXPECT_EQ(output, source);
   ImageBuffer image = test::patternImage(4, 4, 4);
   ASSERT_TRUE(writeImageFile(sourceFormatOf(source), output, image, WriteOptions()).ok());
-  auto back = readImageFile(kSourcePng, output);
+  auto back = readImageFile(SourceFormat::kPng, output);
   ASSERT_TRUE(back.ok()) << back.reason();
   EXPECT_TRUE(test::SameImage(image, *back));
 }

@@ -1,9 +1,9 @@
 // Percent amounts, the inward cut box, added edges and the frame list.
 #include <gtest/gtest.h>
 
-#include "engine/pipeline/edges.h"
-#include "engine/pipeline/frame_list.h"
-#include "engine/pipeline/percent.h"
+#include "pipeline/edges.h"
+#include "pipeline/frame_list.h"
+#include "pipeline/percent.h"
 #include "tests/support/test_support.h"
 
 namespace trimlet {
@@ -74,7 +74,7 @@ TEST(AddEdge, FourChannelFramesHaveAlphaZero) {
   EXPECT_EQ(test::pixelAt(*framed, 1, 0), (std::vector<uint8_t>{1, 2, 3, 200}));
 }
 
-GatheredSettings additive(int edgeType, int cutValue, Rgb colour = Rgb{}) {
+GatheredSettings additive(EdgeType edgeType, int cutValue, Rgb colour = Rgb{}) {
   GatheredSettings g;
   g.additive = 1;
   g.edgeType = edgeType;
@@ -91,43 +91,43 @@ GatheredSettings additive(int edgeType, int cutValue, Rgb colour = Rgb{}) {
 TEST(FrameList, SwitchingAdditiveOnStartsWithOneLayerAndOffEmptiesIt) {
   std::vector<FrameLayer> layers;
   GatheredSettings off;
-  updateFrameList(layers, off, additive(kEdgeLeft, 10));
+  updateFrameList(layers, off, additive(EdgeType::kLeft, 10));
   ASSERT_EQ(layers.size(), 1u);
-  EXPECT_EQ(layers[0], (FrameLayer{kEdgeLeft, 10, Rgb{}}));
-  updateFrameList(layers, additive(kEdgeLeft, 10), off);
+  EXPECT_EQ(layers[0], (FrameLayer{EdgeType::kLeft, 10, Rgb{}}));
+  updateFrameList(layers, additive(EdgeType::kLeft, 10), off);
   EXPECT_TRUE(layers.empty());
 }
 
 TEST(FrameList, NewSideAppendsAndNewAmountAdjustsTheLastLayer) {
-  std::vector<FrameLayer> layers{FrameLayer{kEdgeLeft, 10, Rgb{}}};
+  std::vector<FrameLayer> layers{FrameLayer{EdgeType::kLeft, 10, Rgb{}}};
   const Rgb red{255, 0, 0};
-  updateFrameList(layers, additive(kEdgeLeft, 10), additive(kEdgeAll, 10, red));
+  updateFrameList(layers, additive(EdgeType::kLeft, 10), additive(EdgeType::kAll, 10, red));
   ASSERT_EQ(layers.size(), 2u);
-  EXPECT_EQ(layers[1], (FrameLayer{kEdgeAll, 10, red}));
-  updateFrameList(layers, additive(kEdgeAll, 10, red), additive(kEdgeAll, 25, red));
+  EXPECT_EQ(layers[1], (FrameLayer{EdgeType::kAll, 10, red}));
+  updateFrameList(layers, additive(EdgeType::kAll, 10, red), additive(EdgeType::kAll, 25, red));
   ASSERT_EQ(layers.size(), 2u);
   EXPECT_EQ(layers[1].amount, 25);
   // A single side takes its own amount.
-  updateFrameList(layers, additive(kEdgeAll, 25, red), additive(kEdgeTop, 25, red));
+  updateFrameList(layers, additive(EdgeType::kAll, 25, red), additive(EdgeType::kTop, 25, red));
   ASSERT_EQ(layers.size(), 3u);
-  EXPECT_EQ(layers[2], (FrameLayer{kEdgeTop, 25, red}));
+  EXPECT_EQ(layers[2], (FrameLayer{EdgeType::kTop, 25, red}));
 }
 
 TEST(FrameList, ZeroOnAllStartsAgain) {
-  std::vector<FrameLayer> layers{FrameLayer{kEdgeLeft, 10, Rgb{}}, FrameLayer{kEdgeAll, 5, Rgb{}}};
-  updateFrameList(layers, additive(kEdgeAll, 5), additive(kEdgeAll, 0));
+  std::vector<FrameLayer> layers{FrameLayer{EdgeType::kLeft, 10, Rgb{}}, FrameLayer{EdgeType::kAll, 5, Rgb{}}};
+  updateFrameList(layers, additive(EdgeType::kAll, 5), additive(EdgeType::kAll, 0));
   ASSERT_EQ(layers.size(), 1u);
-  EXPECT_EQ(layers[0], (FrameLayer{kEdgeAll, 0, Rgb{}}));
+  EXPECT_EQ(layers[0], (FrameLayer{EdgeType::kAll, 0, Rgb{}}));
   // Changing to All with value 0 empties the list first.
-  std::vector<FrameLayer> more{FrameLayer{kEdgeLeft, 10, Rgb{}}};
-  updateFrameList(more, additive(kEdgeLeft, 0), additive(kEdgeAll, 0));
+  std::vector<FrameLayer> more{FrameLayer{EdgeType::kLeft, 10, Rgb{}}};
+  updateFrameList(more, additive(EdgeType::kLeft, 0), additive(EdgeType::kAll, 0));
   ASSERT_EQ(more.size(), 1u);
-  EXPECT_EQ(more[0].side, kEdgeAll);
+  EXPECT_EQ(more[0].side, EdgeType::kAll);
 }
 
 TEST(FrameList, NothingChangesWithoutAdditiveOrWithoutChange) {
-  std::vector<FrameLayer> layers{FrameLayer{kEdgeLeft, 10, Rgb{}}};
-  updateFrameList(layers, additive(kEdgeLeft, 10), additive(kEdgeLeft, 10));
+  std::vector<FrameLayer> layers{FrameLayer{EdgeType::kLeft, 10, Rgb{}}};
+  updateFrameList(layers, additive(EdgeType::kLeft, 10), additive(EdgeType::kLeft, 10));
   EXPECT_EQ(layers.size(), 1u);
   std::vector<FrameLayer> none;
   GatheredSettings a, b;

@@ -7,14 +7,14 @@
 #include <string>
 #include <vector>
 
-#include "engine/pipeline/image_pipeline.h"
-#include "engine/pipeline/stored_settings_panel.h"
+#include "pipeline/image_pipeline.h"
+#include "pipeline/stored_settings_panel.h"
 #include "imagefile/image_format.h"
 #include "tests/support/test_support.h"
 
 namespace trimlet::test {
 
-class RecordingHost : public PipelineHost {
+class RecordingHost : public PipelineView, public FailureReports {
  public:
   void showSource(const ImageBuffer& image) override {
     ++sourcesShown;
@@ -22,37 +22,30 @@ class RecordingHost : public PipelineHost {
   }
   void showResult(const ImageBuffer&) override { ++resultsShown; }
   void clearViews() override { ++clears; }
-  void setTitle(const std::string& text) override { title = text; }
-  void showMessage(const std::string& text) override { messages.push_back(text); }
-  void reportReadFailure(const std::string& path, int, const std::string& reason) override {
+  void imageOpened(const std::string& name) override { opened = name; }
+  void previewCleared() override { opened.clear(); }
+  void reportMissingFile() override { ++missingReports; }
+  void reportReadFailure(const std::string& path, SourceFormat,
+                         const std::string& reason) override {
     readFailures.push_back(path + ": " + reason);
   }
   bool wholeSelect() override { return whole; }
   bool chosenFileExists() override { return chosenExists; }
-  bool checkOverwrite(std::string& path) override {
-    overwriteChecks.push_back(path);
-    return skipWrites;
-  }
 
   int sourcesShown = 0;
   int sourceWidth = 0;
   int resultsShown = 0;
   int clears = 0;
-  std::string title;
-  std::vector<std::string> messages;
+  std::string opened;
+  int missingReports = 0;
   std::vector<std::string> readFailures;
-  std::vector<std::string> overwriteChecks;
   bool whole = false;
   bool chosenExists = true;
-  bool skipWrites = false;
 };
 
 class PipelineTest : public ::testing::Test {
  protected:
-  PipelineTest() : pipeline(panel, host) {
-    pipeline.setCurrentFolder(dir.path() + "/");
-    pipeline.setOutputFolder(dir.path() + "/");
-  }
+  PipelineTest() : pipeline(panel, host, host) { pipeline.setCurrentFolder(dir.path() + "/"); }
 
   CropSettings& fields() { return panel.fields(); }
 
@@ -73,10 +66,5 @@ class PipelineTest : public ::testing::Test {
   RecordingHost host;
   ImagePipeline pipeline;
 };
-
-// A white page with a dark rectangle of the given size at (x, y) from the
-// picture's top-left.
-ImageBuffer pageWithBlock(int width, int height, int x, int y, int blockWidth, int blockHeight,
-                          int channels = 3);
 
 }  // namespace trimlet::test

@@ -1,8 +1,7 @@
-// What the pipeline writes: channel counts by output format, the writer of
-// "same as source", names, and failures.
+// What the pipeline keeps for writing: channel counts by output format, and
+// grey sources widened.
 #include <gtest/gtest.h>
 
-#include "engine/pipeline/output_name.h"
 #include "tests/pipeline/pipeline_fixture.h"
 #include "tests/support/imagemagick.h"
 
@@ -12,31 +11,6 @@ namespace {
 using test::PipelineTest;
 using test::pixelAt;
 
-struct NameCase {
-  std::string name, affix;
-  int position, format;
-  std::string expected;
-};
-void PrintTo(const NameCase& c, std::ostream* os) {
-  *os << c.name << " with '" << c.affix << "' (" << (c.position ? "postfix" : "prefix")
-      << ") format " << c.format;
-}
-class OutputNames : public ::testing::TestWithParam<NameCase> {};
-TEST_P(OutputNames, FollowAffixAndFormat) {
-  const NameCase& c = GetParam();
-  EXPECT_EQ(targetPathFor(outputPathFor("out/", c.name, c.affix, c.position), c.format),
-            c.expected);
-}
-INSTANTIATE_TEST_SUITE_P(
-    Names, OutputNames,
-    ::testing::Values(NameCase{"photo.jpg", "_c", 1, 0, "out/photo_c.jpg"},
-                      NameCase{"photo.jpg", "_c", 1, 1, "out/photo_c.tga"},
-                      NameCase{"photo.jpg", "_c", 1, 2, "out/photo_c.bmp"},
-                      NameCase{"photo.jpg", "_c", 1, 4, "out/photo_c.png"},
-                      NameCase{"photo.jpg", "c_", 0, 3, "out/c_photo.jpg"},
-                      NameCase{"scan.BMP", "", 0, 3, "out/scan.BMP"},
-                      NameCase{"scan.BMP", "", 0, 0, "out/scan.jpg"}));
-
 ImageBuffer translucentSquare() {
   ImageBuffer image = test::solidImage(8, 6, {10, 20, 30, 128});
   image.at(0, 0)[3] = 7;
@@ -44,7 +18,7 @@ ImageBuffer translucentSquare() {
 }
 
 struct AlphaCase {
-  int outputFormat;
+  OutputFormat outputFormat;
   int resultChannels;
 };
 void PrintTo(const AlphaCase& c, std::ostream* os) { *os << "output format " << c.outputFormat; }
@@ -63,64 +37,11 @@ TEST_P(AlphaByOutputFormat, SurvivesOnlyForTargaAndPng) {
   }
 }
 INSTANTIATE_TEST_SUITE_P(Formats, AlphaByOutputFormat,
-                         ::testing::Values(AlphaCase{0, 3}, AlphaCase{1, 4}, AlphaCase{2, 3},
-                                           AlphaCase{3, 3}, AlphaCase{4, 4}));
-
-TEST_F(PipelineTest, SameAsSourceWritesAPngWithoutAlpha) {
-  writeImage("alpha.png", translucentSquare());
-  fields().outputFormat = kOutputSame;
-  pipeline.ApplySettings();
-  pipeline.setSaveAfterProcessing(true);
-  pipeline.setAffix("_c", kAffixPostfix);
-  const FileOutcome outcome = pipeline.ProcessFile(dir.path() + "/", "alpha.png");
-  ASSERT_EQ(outcome.kind, FileOutcome::kWritten) << outcome.reason;
-  EXPECT_EQ(outcome.target, dir.file("alpha_c.png"));
-  auto back = readImageFile(kSourcePng, outcome.target);
-  ASSERT_TRUE(back.ok()) << back.reason();
-  EXPECT_EQ(back->channels(), 3);
-}
-
-TEST_F(PipelineTest, SameAsSourceWithABitmapKeepsTheName) {
-  writeImage("scan.bmp", test::pageWithBlock(20, 10, 2, 2, 5, 5));
-  fields().outputFormat = kOutputSame;
-  fields().tolerance = 20;
-  pipeline.ApplySettings();
-  pipeline.setSaveAfterProcessing(true);
-  pipeline.setOutputFolder(dir.path() + "/");
-  pipeline.setAffix("c_", kAffixPrefix);
-  const FileOutcome outcome = pipeline.ProcessFile(dir.path() + "/", "scan.bmp");
-  ASSERT_EQ(outcome.kind, FileOutcome::kWritten) << outcome.reason;
-  EXPECT_EQ(outcome.target, dir.file("c_scan.bmp"));
-  auto back = readImageFile(kSourceBitmap, outcome.target);
-  ASSERT_TRUE(back.ok()) << back.reason();
-  EXPECT_EQ(back->width(), 5);
-  EXPECT_EQ(back->height(), 5);
-}
-
-TEST_F(PipelineTest, TheOverwriteCheckCanSkipTheWrite) {
-  writeImage("scan.bmp", test::pageWithBlock(20, 10, 2, 2, 5, 5));
-  fields().outputFormat = kOutputBitmap;
-  pipeline.ApplySettings();
-  pipeline.setSaveAfterProcessing(true);
-  host.skipWrites = true;
-  const FileOutcome outcome = pipeline.ProcessFile(dir.path() + "/", "scan.bmp");
-  EXPECT_EQ(outcome.kind, FileOutcome::kSkipped);
-  ASSERT_EQ(host.overwriteChecks.size(), 1u);
-  EXPECT_EQ(host.overwriteChecks[0], dir.file("scan.bmp"));
-  EXPECT_EQ(test::readFileBytes(dir.file("scan.bmp")).size(), 54u + 10 * 60);
-}
-
-TEST_F(PipelineTest, AFailedWriteIsReportedAndLeavesNothing) {
-  writeImage("scan.bmp", test::pageWithBlock(20, 10, 2, 2, 5, 5));
-  fields().outputFormat = kOutputPng;
-  pipeline.ApplySettings();
-  pipeline.setSaveAfterProcessing(true);
-  pipeline.setOutputFolder(dir.path() + "/missing/");
-  const FileOutcome outcome = pipeline.ProcessFile(dir.path() + "/", "scan.bmp");
-  EXPECT_EQ(outcome.kind, FileOutcome::kWriteFailed);
-  EXPECT_FALSE(outcome.reason.empty());
-  EXPECT_FALSE(test::fileExists(dir.file("missing/scan.png")));
-}
+                         ::testing::Values(AlphaCase{OutputFormat::kJpeg, 3},
+                                           AlphaCase{OutputFormat::kTarga, 4},
+                                           AlphaCase{OutputFormat::kBitmap, 3},
+                                           AlphaCase{OutputFormat::kSame, 3},
+                                           AlphaCase{OutputFormat::kPng, 4}));
 
 TEST_F(PipelineTest, AGreyJpegBecomesThreeEqualChannels) {
   TRIMLET_REQUIRE_MAGICK();

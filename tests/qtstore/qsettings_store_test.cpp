@@ -53,11 +53,11 @@ TEST(QSettingsStore, UserProfileIsKivoConfUnderTheConfigHome) {
   const std::string expected =
       IsolatedConfigHome::path() + "/Local AppWizard-Generated Applications/Kivo.conf";
   ASSERT_EQ(store.fileName(), expected);  // never the user's own file
-  store.writeInt(keys::kAutoCropInfo, keys::kTolerance, 20);
+  store.writeInt("Auto Crop Info", "Tolerance", 20);
   ASSERT_TRUE(store.flush().ok());
   EXPECT_TRUE(test::fileExists(expected));
   QSettingsProfileStore again;
-  EXPECT_EQ(again.readInt(keys::kAutoCropInfo, keys::kTolerance, 0), 20);
+  EXPECT_EQ(again.readInt("Auto Crop Info", "Tolerance", 0), 20);
 }
 
 TEST(QSettingsStore, IntegersAndStringsKeepTheirKinds) {

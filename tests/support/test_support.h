@@ -6,15 +6,31 @@
 
 #include <cstdint>
 #include <initializer_list>
+#include <ostream>
+#include <type_traits>
 #include <string>
 #include <vector>
 
 #include "engine/image/image_buffer.h"
 
+namespace trimlet {
+
+// Tests print a mode or code of the engine by its stored number.
+template <typename Enum, typename = std::enable_if_t<std::is_enum_v<Enum>>>
+std::ostream& operator<<(std::ostream& os, Enum value) {
+  return os << static_cast<long long>(value);
+}
+
+}  // namespace trimlet
+
 namespace trimlet::test {
 
 // An image of the given size whose every pixel is `pixel` (channels bytes).
 ImageBuffer solidImage(int width, int height, std::initializer_list<uint8_t> pixel);
+// A white page with a dark (20, 40, 60) rectangle of the given size at (x, y)
+// from the picture's top-left.
+ImageBuffer pageWithBlock(int width, int height, int x, int y, int blockWidth, int blockHeight,
+                          int channels = 3);
 // An image whose bytes are a deterministic pattern (so rows and columns differ).
 ImageBuffer patternImage(int width, int height, int channels, uint32_t seed = 1);
 // An image built from rows given top row first (as one reads a picture), each

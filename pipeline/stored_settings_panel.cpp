@@ -1,4 +1,4 @@
-#include "engine/pipeline/stored_settings_panel.h"
+#include "pipeline/stored_settings_panel.h"
 
 #include <climits>
 

@@ -6,7 +6,7 @@
 // lie inside the source and be at least one pixel in each direction.
 
 #include "engine/image/image_buffer.h"
-#include "engine/pipeline/crop_box.h"
+#include "pipeline/crop_box.h"
 
 namespace trimlet {
 

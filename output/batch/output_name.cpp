@@ -1,11 +1,11 @@
-#include "engine/pipeline/output_name.h"
+#include "output/batch/output_name.h"
 
 #include "imagefile/image_format.h"
 
 namespace trimlet {
 
-std::string affixedName(const std::string& name, const std::string& affix, int position) {
-  if (position == kAffixPostfix) {
+std::string affixedName(const std::string& name, const std::string& affix, AffixPosition position) {
+  if (position == AffixPosition::kPostfix) {
     const size_t cut = name.size() >= 4 ? name.size() - 4 : 0;
     return name.substr(0, cut) + affix + name.substr(cut);
   }
@@ -13,12 +13,12 @@ std::string affixedName(const std::string& name, const std::string& affix, int p
 }
 
 std::string outputPathFor(const std::string& outputFolder, const std::string& name,
-                          const std::string& affix, int position) {
+                          const std::string& affix, AffixPosition position) {
   return outputFolder + affixedName(name, affix, position);
 }
 
-std::string targetPathFor(const std::string& outputPath, int outputFormat) {
-  if (outputFormat == kOutputSame) return outputPath;
+std::string targetPathFor(const std::string& outputPath, OutputFormat outputFormat) {
+  if (outputFormat == OutputFormat::kSame) return outputPath;
   const std::string extension = outputExtension(outputFormat);
   if (extension.empty()) return outputPath;
   return replaceLastFour(outputPath, extension);

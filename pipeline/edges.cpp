@@ -1,9 +1,9 @@
-#include "engine/pipeline/edges.h"
+#include "pipeline/edges.h"
 
 #include <algorithm>
 #include <cstring>
 
-#include "engine/pipeline/percent.h"
+#include "pipeline/percent.h"
 
 namespace trimlet {
 

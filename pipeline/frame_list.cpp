@@ -1,23 +1,23 @@
-#include "engine/pipeline/frame_list.h"
+#include "pipeline/frame_list.h"
 
 namespace trimlet {
 
 namespace {
 
-int sideAmount(const GatheredSettings& s, int side) {
+int sideAmount(const GatheredSettings& s, EdgeType side) {
   switch (side) {
-    case kEdgeLeft: return s.cutLeft;
-    case kEdgeRight: return s.cutRight;
-    case kEdgeTop: return s.cutTop;
-    case kEdgeBottom: return s.cutBottom;
+    case EdgeType::kLeft: return s.cutLeft;
+    case EdgeType::kRight: return s.cutRight;
+    case EdgeType::kTop: return s.cutTop;
+    case EdgeType::kBottom: return s.cutBottom;
     default: return s.cutValue;
   }
 }
 
 void appendForNewSide(std::vector<FrameLayer>& layers, const GatheredSettings& next) {
-  if (next.edgeType == kEdgeAll) {
+  if (next.edgeType == EdgeType::kAll) {
     if (next.cutValue == 0) layers.clear();
-    layers.push_back(FrameLayer{kEdgeAll, next.cutValue, next.fillColor});
+    layers.push_back(FrameLayer{EdgeType::kAll, next.cutValue, next.fillColor});
   } else {
     layers.push_back(FrameLayer{next.edgeType, sideAmount(next, next.edgeType), next.fillColor});
   }
@@ -37,7 +37,7 @@ void updateFrameList(std::vector<FrameLayer>& layers, const GatheredSettings& pr
   const bool amountOrColourChanged =
       next.cutValue != previous.cutValue || next.fillColor != previous.fillColor;
   if (amountOrColourChanged && next.edgeType == previous.edgeType) {
-    if (next.cutValue != 0 || next.edgeType != kEdgeAll) {
+    if (next.cutValue != 0 || next.edgeType != EdgeType::kAll) {
       if (layers.empty()) {
         // Nothing to adjust yet: the change starts the first layer.
         layers.push_back(FrameLayer{next.edgeType, next.cutValue, next.fillColor});
@@ -47,7 +47,7 @@ void updateFrameList(std::vector<FrameLayer>& layers, const GatheredSettings& pr
       }
     } else {
       layers.clear();
-      layers.push_back(FrameLayer{kEdgeAll, 0, next.fillColor});
+      layers.push_back(FrameLayer{EdgeType::kAll, 0, next.fillColor});
     }
     return;
   }

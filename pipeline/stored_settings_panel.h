@@ -7,7 +7,7 @@
 // applied by the gather, because no image has been seen when the settings are
 // gathered; the crop engine then applies each image's own limit.
 
-#include "engine/pipeline/pipeline_ports.h"
+#include "pipeline/pipeline_ports.h"
 
 namespace trimlet {
 

@@ -12,13 +12,15 @@
 
 #include <string>
 
+#include "engine/settings/setting_codes.h"
+
 namespace trimlet {
 
-enum AffixPositionCode { kAffixPrefix = 0, kAffixPostfix = 1 };
+enum class AffixPosition { kPrefix = 0, kPostfix = 1 };
 
-std::string affixedName(const std::string& name, const std::string& affix, int position);
+std::string affixedName(const std::string& name, const std::string& affix, AffixPosition position);
 std::string outputPathFor(const std::string& outputFolder, const std::string& name,
-                          const std::string& affix, int position);
-std::string targetPathFor(const std::string& outputPath, int outputFormat);
+                          const std::string& affix, AffixPosition position);
+std::string targetPathFor(const std::string& outputPath, OutputFormat outputFormat);
 
 }  // namespace trimlet

@@ -16,7 +16,7 @@
 
 #include "engine/image/color.h"
 #include "engine/image/image_buffer.h"
-#include "engine/pipeline/crop_box.h"
+#include "pipeline/crop_box.h"
 #include "engine/settings/crop_settings.h"
 
 namespace trimlet {

@@ -1,22 +1,25 @@
 #pragma once
-// What the pipeline needs from the windows around it, as two small
+// What the preview's pipeline needs from the windows around it, as small
 // interfaces, so that it runs (and is tested) with no window at all.
 //
 //   SettingsPanelPort  the settings panel: the shared CropSettings record,
 //                      the gather, and the few values the pipeline writes back
 //                      (inward-cut limit, image seen, side amounts, cut value,
 //                      fixed size after scaling one side).
-//   PipelineHost       the preview pane around the pipeline: the two views,
-//                      the title, the status bar, the wait cursor, messages,
-//                      the source view's WholeSelect, the existence check of
-//                      the file chosen in the list, and the overwrite check of
-//                      a batch. Every method has a harmless default, so a
-//                      host implements only what it shows.
+//   PipelineView       the preview pane: the two views, the status bar, the
+//                      wait cursor, the file opened or the preview cleared
+//                      (the pane sets its title), the source view's
+//                      WholeSelect and whether the file chosen in the list
+//                      still exists.
+//   FailureReports     what went wrong with a file, for the pane to say.
+// Every method of the last two has a harmless default, so a host implements
+// only what it shows.
 
 #include <string>
 
 #include "engine/image/image_buffer.h"
 #include "engine/settings/crop_settings.h"
+#include "imagefile/image_format.h"
 
 namespace trimlet {
 
@@ -44,29 +47,32 @@ struct StatusSizes {
   int resultHeight = 0;
 };
 
-class PipelineHost {
+class PipelineView {
  public:
-  virtual ~PipelineHost() = default;
+  virtual ~PipelineView() = default;
   virtual void showSource(const ImageBuffer& /*image*/) {}
   virtual void showResult(const ImageBuffer& /*image*/) {}
   virtual void clearViews() {}
-  virtual void setTitle(const std::string& /*title*/) {}
   virtual void updateStatus(const StatusSizes& /*sizes*/) {}
   virtual void setBusy(bool /*busy*/) {}
-  // A message box captioned "Trimlet" with the exclamation icon.
-  virtual void showMessage(const std::string& /*text*/) {}
-  // A file that could not be decoded, with the reader's reason.
-  virtual void reportReadFailure(const std::string& /*path*/, int /*sourceFormat*/,
-                                 const std::string& /*reason*/) {}
-  // A result that could not be written, with the writer's reason.
-  virtual void reportWriteFailure(const std::string& /*path*/, const std::string& /*reason*/) {}
+  // A file was opened (its name, without the folder), or the preview was
+  // cleared: the pane's title follows.
+  virtual void imageOpened(const std::string& /*name*/) {}
+  virtual void previewCleared() {}
   // The source view's WholeSelect option.
   virtual bool wholeSelect() { return false; }
   // Whether the file chosen in the file list still exists.
   virtual bool chosenFileExists() { return true; }
-  // During a batch, before each write: may replace the path (a rename);
-  // returns true when the write is to be skipped.
-  virtual bool checkOverwrite(std::string& /*path*/) { return false; }
+};
+
+class FailureReports {
+ public:
+  virtual ~FailureReports() = default;
+  // The file chosen in the list has vanished.
+  virtual void reportMissingFile() {}
+  // A file that could not be decoded, with the reader's reason.
+  virtual void reportReadFailure(const std::string& /*path*/, SourceFormat /*format*/,
+                                 const std::string& /*reason*/) {}
 };
 
 }  // namespace trimlet

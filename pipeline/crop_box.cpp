@@ -1,4 +1,4 @@
-#include "engine/pipeline/crop_box.h"
+#include "pipeline/crop_box.h"
 
 #include <algorithm>
 

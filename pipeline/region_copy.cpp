@@ -1,4 +1,4 @@
-#include "engine/pipeline/region_copy.h"
+#include "pipeline/region_copy.h"
 
 #include <cstring>
 

@@ -25,7 +25,7 @@
 namespace trimlet {
 
 struct FrameLayer {
-  int side = kEdgeAll;
+  EdgeType side = EdgeType::kAll;
   int amount = 0;
   Rgb color;
   bool operator==(const FrameLayer& o) const {

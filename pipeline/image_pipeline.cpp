@@ -1,0 +1,238 @@
+#include "pipeline/image_pipeline.h"
+
+#include <algorithm>
+#include <utility>
+
+#include "engine/image/pixel_layout.h"
+#include "engine/settings/settings_persistence.h"
+#include "pipeline/source_image.h"
+
+namespace trimlet {
+
+ImagePipeline::ImagePipeline(SettingsPanelPort& panel, PipelineView& view,
+                             FailureReports& reports)
+    : panel_(panel), view_(view), reports_(reports) {}
+
+void ImagePipeline::load(ProfileStore& store) {
+  CropSettings& f = panel_.fields();
+  copy_.edgeType = readPreviewSettings(store, f);
+  copy_.tolerance = f.tolerance;
+  copy_.filterSize = f.filterSize;
+  copy_.noiseThreshold = f.noiseThreshold;
+  copy_.fillColor = f.fillColor;
+  copy_.backgroundColor = f.backgroundColor;
+  copy_.fixedColor = f.fixedColor;
+  copy_.autoRotate = f.autoRotate;
+  copy_.regularRectangle = f.regularRectangle;
+  f.maxFilterSize = kMaxFilterSize;
+  panel_.showFields();
+}
+
+void ImagePipeline::save(ProfileStore& store) const {
+  CropSettings values = panel_.fields();
+  values.fillColor = copy_.fillColor;
+  values.backgroundColor = copy_.backgroundColor;
+  values.fixedColor = copy_.fixedColor;
+  values.autoRotate = copy_.autoRotate;
+  values.regularRectangle = copy_.regularRectangle;
+  writePreviewSettings(store, values);
+}
+
+void ImagePipeline::OpenImage(const std::string& name) {
+  currentFileName_ = name;
+  releaseImages();
+  panel_.setImageSeen();
+  view_.clearViews();
+  view_.imageOpened(name);
+  if (sourceFormatOf(name) == SourceFormat::kNone) return;
+  keepAlpha_ = false;
+  imageShown_ = true;
+  view_.setBusy(true);
+  ProcessFile(currentFolder_, name);
+  view_.setBusy(false);
+  view_.updateStatus(statusSizes());
+}
+
+void ImagePipeline::ApplySettings() {
+  const GatheredSettings next = panel_.gather();
+  if (next == copy_) return;
+  updateFrameList(frames_, copy_, next);
+  copy_ = next;
+  if (!imageShown_) return;
+  keepAlpha_ = false;
+  view_.setBusy(true);
+  ProcessFile(currentFolder_, currentFileName_);
+  view_.setBusy(false);
+  view_.updateStatus(statusSizes());
+}
+
+bool ImagePipeline::chosenFileMissing() {
+  if (view_.chosenFileExists()) return false;
+  panel_.disableAll();
+  reports_.reportMissingFile();
+  return true;
+}
+
+FileOutcome ImagePipeline::ProcessFile(const std::string& folder, const std::string& name) {
+  FileOutcome outcome;
+  if (chosenFileMissing()) {
+    outcome.kind = FileOutcome::Kind::kMissing;
+    return outcome;
+  }
+  releaseImages();
+  sourceFormat_ = sourceFormatOf(name);
+  if (sourceFormat_ == SourceFormat::kNone) return outcome;
+
+  const std::string path = folder + name;
+  auto read = readSourceImage(sourceFormat_, path);
+  if (!read) {
+    view_.clearViews();
+    panel_.disableAll();
+    reports_.reportReadFailure(path, sourceFormat_, read.reason());
+    outcome.kind = FileOutcome::Kind::kReadFailed;
+    outcome.reason = read.reason();
+    return outcome;
+  }
+  CropSettings& f = panel_.fields();
+  keepAlpha_ = keepAlphaFor(read->readerChannels, f.outputFormat);
+  source_ = std::move(read->pixels);
+  view_.showSource(source_);
+
+  const bool whole = view_.wholeSelect();
+  if (whole) {
+    f.cropX = 0;
+    f.cropY = 0;
+    f.cropWidth = source_.width();
+    f.cropHeight = source_.height();
+    panel_.showFields();
+  }
+  configureDetector(detector_, f.croppingMode, copy_, whole);
+  Status detected = detector_.detect(source_, copy_.backgroundColor);
+  if (!detected) {
+    outcome.kind = FileOutcome::Kind::kCropFailed;
+    outcome.reason = detected.reason();
+    return outcome;
+  }
+
+  cropFailed_ = false;
+  if (f.croppingMode == CroppingMode::kManual && manualRectValid_)
+    ApplyManualRectangle();
+  else
+    ApplyCrop();
+  if (cropFailed_ || result_.empty()) {
+    outcome.kind = FileOutcome::Kind::kCropFailed;
+    outcome.reason = cropFailure_.empty() ? "The image could not be processed." : cropFailure_;
+    return outcome;
+  }
+  outcome.kind = FileOutcome::Kind::kProcessed;
+  return outcome;
+}
+
+void ImagePipeline::ApplyManualRectangle() {
+  if (chosenFileMissing() || source_.empty()) return;
+  manualRectValid_ = true;
+  const CropSettings& f = panel_.fields();
+  cropBox_ = manualCropBox(CropRect{f.cropX, f.cropY, f.cropWidth, f.cropHeight},
+                           source_.width(), source_.height());
+  ApplyCrop();
+  view_.updateStatus(statusSizes());
+}
+
+CropInputs ImagePipeline::inputs() const {
+  CropInputs in;
+  in.settings = panel_.fields();
+  in.gathered = copy_;
+  in.frames = frames_;
+  in.keepAlpha = keepAlpha_;
+  in.manualRectValid = manualRectValid_;
+  in.manualBox = cropBox_;
+  in.detector = detector_;
+  return in;
+}
+
+void ImagePipeline::ApplyCrop() {
+  if (chosenFileMissing() || source_.empty()) return;
+  view_.setBusy(true);
+  cropFailed_ = false;
+  const CropInputs in = inputs();
+  const CropBox box = chooseCropBox(detector_.rectangle(), in.settings, manualRectValid_,
+                                    cropBox_, source_.width(), source_.height());
+  inwardCutLimit_ = std::min(box.width(), box.height()) / 2 - 1;
+  panel_.setInwardCutLimit(inwardCutLimit_);
+  cropBox_ = box;
+
+  auto out = cropAtBox(source_, box, in);
+  if (!out) {
+    result_.reset();
+    cropFailed_ = true;
+    cropFailure_ = out.reason();
+  } else {
+    takeBack(*out);
+    inwardCutLimit_ = out->resultCutLimit;
+    result_ = std::move(out->result);
+    view_.showResult(result_);
+  }
+  view_.updateStatus(statusSizes());
+  view_.setBusy(false);
+}
+
+void ImagePipeline::takeBack(const CropOutcome& outcome) {
+  detector_ = outcome.detector;
+  CropSettings& f = panel_.fields();
+  if (outcome.scaledSize) {
+    f.fixedWidth = outcome.scaledSize->width;
+    f.fixedHeight = outcome.scaledSize->height;
+    panel_.showFields();
+  }
+  panel_.setInwardCutLimit(outcome.resultCutLimit);
+  if (outcome.lowered) {
+    const SideAmounts& s = outcome.lowered->sides;
+    auto lower = [](int value, int& panelSide, int& copySide) {
+      if (value == copySide) return;
+      panelSide = value;
+      copySide = value;
+    };
+    lower(s.left, f.cutLeft, copy_.cutLeft);
+    lower(s.right, f.cutRight, copy_.cutRight);
+    lower(s.top, f.cutTop, copy_.cutTop);
+    lower(s.bottom, f.cutBottom, copy_.cutBottom);
+    f.cutValue = outcome.lowered->cutValue;
+    copy_.cutValue = outcome.lowered->cutValue;
+    panel_.showFields();
+  }
+}
+
+void ImagePipeline::clearPreview() {
+  releaseImages();
+  imageShown_ = false;
+  currentFileName_.clear();
+  view_.clearViews();
+  view_.previewCleared();
+  panel_.disableAll();
+  view_.updateStatus(statusSizes());
+}
+
+void ImagePipeline::setManualRectangle(const CropRect& rect, int imageWidth, int imageHeight) {
+  if (!source_.empty()) {
+    imageWidth = source_.width();
+    imageHeight = source_.height();
+  }
+  if (imageWidth > 0 && imageHeight > 0) cropBox_ = manualCropBox(rect, imageWidth, imageHeight);
+  manualRectValid_ = true;
+}
+
+StatusSizes ImagePipeline::statusSizes() const {
+  StatusSizes sizes;
+  sizes.sourceWidth = source_.width();
+  sizes.sourceHeight = source_.height();
+  sizes.resultWidth = result_.width();
+  sizes.resultHeight = result_.height();
+  return sizes;
+}
+
+void ImagePipeline::releaseImages() {
+  source_.reset();
+  result_.reset();
+}
+
+}  // namespace trimlet

@@ -1,0 +1,23 @@
+#include "pipeline/source_image.h"
+
+#include <utility>
+
+#include "engine/image/pixel_layout.h"
+
+namespace trimlet {
+
+Result<SourceImage> readSourceImage(SourceFormat format, const std::string& path) {
+  auto read = readImageFile(format, path);
+  if (!read) return Result<SourceImage>::failure(read.reason());
+  SourceImage source;
+  source.pixels = read.take();
+  source.readerChannels = source.pixels.channels();
+  if (source.readerChannels == 1) {
+    auto rgb = expandGrey(source.pixels);
+    if (!rgb) return Result<SourceImage>::failure(rgb.reason());
+    source.pixels = rgb.take();
+  }
+  return source;
+}
+
+}  // namespace trimlet
