@@ -194,6 +194,35 @@ TEST_F(BatchProgram, BadUsageAndMissingFoldersExitWithTwo) {
   EXPECT_EQ(run({"--help"}).status, 0);
 }
 
+TEST_F(BatchProgram, SetValuesOutsideTheirRangeAreRefusedWithTheRange) {
+  const Outcome tolerance = run({"--set", "Auto Crop Info/Tolerance=150", "src"});
+  EXPECT_EQ(tolerance.status, 2);
+  EXPECT_NE(tolerance.output.find("the value must be 0-100"), std::string::npos)
+      << tolerance.output;
+  const Outcome filter = run({"--set", "Noise Filtering/Filter Size=8", "src"});
+  EXPECT_EQ(filter.status, 2);
+  EXPECT_NE(filter.output.find("odd, 1-49"), std::string::npos) << filter.output;
+  // The threshold is checked against the filter size given with it.
+  EXPECT_EQ(run({"--set", "Noise Filtering/Noise Threshold=10", "src"}).status, 2);
+  EXPECT_EQ(run({"--set", "Noise Filtering/Filter Size=5", "--set",
+                 "Noise Filtering/Noise Threshold=10", "src"})
+                .status,
+            0);
+  EXPECT_EQ(run({"--set", "Manual Crop Info/Rotation Degree=12.5", "src"}).status, 2);
+  EXPECT_EQ(run({"--set", "Fill Option/Red=300", "src"}).status, 2);
+  EXPECT_EQ(run({"--set", "Fill Option/Red=0", "src"}).status, 0);
+}
+
+TEST_F(BatchProgram, ListSettingsNamesEveryStoredValueWithItsRange) {
+  const Outcome r = run({"--list-settings"});
+  EXPECT_EQ(r.status, 0);
+  for (const char* line : {"Auto Crop Info/Tolerance=0", "Crop Edge Info/Cut Type=1",
+                           "0 %, 1 Pixel", "Image Option/Jpeg quality=75",
+                           "Background Option/Red, Green, Blue=255", "0-255 each",
+                           "Manual Crop Info/Rotation Degree=0", "Noise Filtering/Filter Size=3"})
+    EXPECT_NE(r.output.find(line), std::string::npos) << line << "\n" << r.output;
+}
+
 TEST_F(BatchProgram, AnEmptyFolderSaysSo) {
   const Outcome r = run({"src"});
   EXPECT_EQ(r.status, 0);
