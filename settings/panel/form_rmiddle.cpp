@@ -8,7 +8,7 @@
 
 #include "engine/settings/settings_persistence.h"
 #include "preview/model/image_view_model.h"
-#include "settings/panel/panel_ids.h"
+#include "settings/model/panel_ids.h"
 #include "settings/panel/settings_summary.h"
 
 namespace trimlet {

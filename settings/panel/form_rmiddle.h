@@ -20,7 +20,7 @@
 
 #include "app/base/kivo_app.h"
 #include "engine/settings/crop_settings.h"
-#include "settings/panel/panel_enable.h"
+#include "settings/model/panel_enable.h"
 
 class QLabel;
 

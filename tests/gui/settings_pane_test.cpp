@@ -9,7 +9,7 @@
 #include "app_test_fakes.h"
 #include "engine/settings/settings_keys.h"
 #include "settings/panel/form_rmiddle.h"
-#include "settings/panel/panel_ids.h"
+#include "settings/model/panel_ids.h"
 #include "settings/panel/settings_summary.h"
 
 using namespace trimlet;

@@ -1,7 +1,7 @@
 // The enabling rules of the crop settings panel (see panel_enable.h).
-#include "settings/panel/panel_enable.h"
+#include "settings/model/panel_enable.h"
 
-#include "settings/panel/panel_ids.h"
+#include "settings/model/panel_ids.h"
 
 namespace trimlet {
 
