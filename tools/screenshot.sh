@@ -13,7 +13,8 @@
 # as the settings store holds them, e.g. "[Auto Crop Info]" / "Tolerance=20")
 # are added to the fresh settings, so the picture shows cropped.
 #
-# TRIMLET_BUILD_DIR chooses the build folder (default build/).
+# TRIMLET_BUILD_DIR chooses the build folder (default build/); TRIMLET_SHOT_SCREEN the
+# virtual screen's size (default 1280x1024).
 set -euo pipefail
 if [ $# -lt 1 ]; then
   echo "usage: tools/screenshot.sh OUTPUT.png [SECONDS]" >&2
@@ -47,7 +48,7 @@ export TRIMLET_SHOT_OUTPUT="$output"
 export TRIMLET_SHOT_WAIT="$wait_seconds"
 # Inside the virtual screen: start the program, wait, take the picture, and
 # end the program started here (by its process id).
-xvfb-run -a -s "-screen 0 1280x1024x24" bash -c '
+xvfb-run -a -s "-screen 0 ${TRIMLET_SHOT_SCREEN:-1280x1024}x24" bash -c '
   "$TRIMLET_SHOT_PROGRAM" "$TRIMLET_SHOT_FOLDER" &
   pid=$!
   sleep "$TRIMLET_SHOT_WAIT"

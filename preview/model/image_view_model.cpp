@@ -45,6 +45,16 @@ ViewResponse ImageViewModel::setSelectionFromCrop(int x, int y, int width, int h
   return {true, std::nullopt};
 }
 
+ViewResponse ImageViewModel::fitSelectionSize(int width, int height) {
+  if (!hasImage_ || imageWidth_ <= 0) return {false, std::nullopt};
+  const float s = static_cast<float>(layout_.image.width()) / static_cast<float>(imageWidth_);
+  const ViewRect current = ViewRect::spanning(p1_, p2_);
+  const ViewPoint corner{current.left, current.top};
+  setCorners({corner, ViewPoint{corner.x + static_cast<int>(static_cast<float>(width) * s),
+                                corner.y + static_cast<int>(static_cast<float>(height) * s)}});
+  return {true, std::nullopt};
+}
+
 void ImageViewModel::placeSelection(const ViewRect& rect) {
   selection_ = rect;
   p1_ = rect.topLeft();

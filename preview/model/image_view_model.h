@@ -85,6 +85,11 @@ class ImageViewModel {
 
   // The panel's X, Y, width and height edits place the selection.
   ViewResponse setSelectionFromCrop(int x, int y, int width, int height);
+  // After the panel fitted the rectangle to its ratio: the selection keeps
+  // its top-left corner and takes width trunc(width x s) and height
+  // trunc(height x s) on screen, s = displayed image width / image width (a
+  // float). Nothing without an image.
+  ViewResponse fitSelectionSize(int width, int height);
   // Selection and corners both set to `rect` (the file list, for a new image).
   void placeSelection(const ViewRect& rect);
 

@@ -100,4 +100,18 @@ void initialEnables(PanelEnables& enables, const CropSettings& settings, bool no
   if (noFileChosen) disableAll(enables);
 }
 
+void enableEdgeControls(PanelEnables& enables, bool on) { setAll(enables, kEdgeControls, on); }
+
+void enableForFixedSize(PanelEnables& enables, const CropSettings& settings) {
+  if (settings.fixedSize != 0) {
+    setAll(enables, {kSizeWidthHeightRadio, kSideLengthRadio, kFillColorButton}, true);
+    enableSizeFields(enables, settings.sizeMode);
+  } else {
+    setAll(enables,
+           {kSizeWidthHeightRadio, kSideLengthRadio, kSidePixelEdit, kFixedWidthEdit,
+            kFixedHeightEdit, kSideList},
+           false);
+  }
+}
+
 }  // namespace trimlet

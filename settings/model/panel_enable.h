@@ -23,6 +23,13 @@
 //                          list; without EdgeCheck the edge controls off;
 //                          without FixedSize the size controls off; then
 //                          disableAll while the file list has no file.
+//   enableEdgeControls     "Crop / Add Edge" clicked: the edge controls on or
+//                          off with EdgeCheck.
+//   enableForFixedSize     "Fixed Size" clicked: with FixedSize both size
+//                          radios and the fill colour on and, by SizeMode, W
+//                          and H or side length and list; without it both
+//                          radios, W, H, side length and list off (the fill
+//                          colour stays as it is).
 //
 // A rule touches only the controls it names; the others keep their state.
 
@@ -50,5 +57,7 @@ void disableAll(PanelEnables& enables);
 void enableForMode(PanelEnables& enables, CroppingMode croppingMode, const CropSettings& settings);
 void enableForCurrentImage(PanelEnables& enables, const CropSettings& settings);
 void initialEnables(PanelEnables& enables, const CropSettings& settings, bool noFileChosen);
+void enableEdgeControls(PanelEnables& enables, bool on);
+void enableForFixedSize(PanelEnables& enables, const CropSettings& settings);
 
 }  // namespace trimlet
