@@ -1,7 +1,7 @@
 // The settings pane CFormRMiddle: it reads its section of the store when it
 // is built and writes it when it goes, gathers with the normalisations,
-// keeps the inward limit and the cut spin, switches its controls-to-be on
-// and off by the panel's rules, and shows what the program crops with.
+// keeps the inward limit and the cut spin, switches its controls on and off
+// by the panel's rules, and tells what the program crops with.
 #include <QtTest>
 #include <memory>
 
