@@ -2,7 +2,9 @@
 
 #include "imagefile/bitmap_file.h"
 #include "imagefile/jpeg_file.h"
+#include "imagefile/orientation.h"
 #include "imagefile/png_file.h"
+#include "imagefile/result_metadata.h"
 #include "imagefile/targa_file.h"
 
 namespace trimlet {
@@ -43,15 +45,25 @@ std::string replaceLastFour(const std::string& path, const std::string& extensio
   return path.substr(0, path.size() - 4) + extension;
 }
 
-Result<ImageBuffer> readImageFile(int sourceFormat, const std::string& path) {
+Result<ImageBuffer> readImageFile(int sourceFormat, const std::string& path,
+                                  const ReadOptions& options) {
+  ImageMetadata metadata;
+  return readImageFileWithMetadata(sourceFormat, path, &metadata, options);
+}
+
+Result<ImageBuffer> readImageFileWithMetadata(int sourceFormat, const std::string& path,
+                                              ImageMetadata* metadata, const ReadOptions& options) {
+  *metadata = ImageMetadata();
+  Result<ImageBuffer> image = Result<ImageBuffer>::failure("");
   switch (sourceFormat) {
-    case kSourceJpeg: return readJpeg(path);
+    case kSourceJpeg: image = readJpeg(path, metadata); break;
     case kSourceTarga: return readTarga(path);
     case kSourceBitmap: return readBitmap(path);
-    case kSourcePng: return readPng(path);
-    default:
-      return Result<ImageBuffer>::failure("The file " + path + " is not an image file.");
+    case kSourcePng: image = readPng(path, metadata); break;
+    default: return Result<ImageBuffer>::failure("The file " + path + " is not an image file.");
   }
+  if (!image || !pixelsTurnedUpright(*metadata, options)) return image;
+  return applyExifOrientation(*image, metadata->orientation);
 }
 
 Status writeImageFile(int format, const std::string& path, const ImageBuffer& image,
@@ -65,6 +77,19 @@ Status writeImageFile(int format, const std::string& path, const ImageBuffer& im
       return Status::failure("There is no writer for the image format " + std::to_string(format) +
                              ".");
   }
+}
+
+Status writeImageFileWithMetadata(int format, const std::string& path, const ImageBuffer& image,
+                                  const WriteOptions& options, const ImageMetadata& source,
+                                  std::vector<std::string>* warnings) {
+  if ((format != kSourceJpeg && format != kSourcePng) || !source.hasBlocks())
+    return writeImageFile(format, path, image, options);
+  const ImageMetadata carried =
+      metadataForResult(source, image.width(), image.height(),
+                        format == kSourceJpeg ? MetadataTarget::kJpeg : MetadataTarget::kPng);
+  if (warnings) warnings->insert(warnings->end(), carried.warnings.begin(), carried.warnings.end());
+  if (format == kSourceJpeg) return writeJpeg(path, image, options.jpegQuality, &carried);
+  return writePng(path, image, false, 1.0, &carried);
 }
 
 }  // namespace trimlet
