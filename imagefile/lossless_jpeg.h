@@ -25,8 +25,9 @@
 // (MetadataTarget::kLosslessJpeg). It can still fail on picture data the
 // header did not show (a damaged or truncated file: TurboJPEG's warnings
 // count as errors); callers then decode and encode instead. The cut keeps
-// the source's colour space, and progressive coding when the source has it;
-// its Huffman tables are computed for the cut.
+// the source's colour space, and progressive coding when the source has it
+// (with Huffman tables computed for the cut; a baseline cut uses the
+// standard tables, which is what makes it fast).
 //
 // The cut holds the source's coefficients unchanged. Decoded, a cut that is
 // not turned equals the decoded source's adjusted box pixel for pixel

@@ -1,6 +1,7 @@
-// The lossless cut: TurboJPEG crops (and turns) the coefficients, then
-// libjpeg copies them into the target with Huffman tables computed for the
-// cut and the metadata markers of the result. See lossless_jpeg.h.
+// The lossless cut: TurboJPEG crops (and turns) the coefficients into new
+// JPEG data without any marker of the source, the result's metadata markers
+// go in after its JFIF marker, and all of it into an atomic file. See
+// lossless_jpeg.h.
 #include <turbojpeg.h>
 
 #include <cstring>
@@ -8,9 +9,7 @@
 #include <string>
 
 #include "imagefile/atomic_file.h"
-#include "imagefile/jpeg_error.h"
-#include "imagefile/jpeg_file.h"
-#include "imagefile/jpeg_metadata.h"
+#include "imagefile/jpeg_segments.h"
 #include "imagefile/lossless_jpeg_detail.h"
 #include "imagefile/result_metadata.h"
 #include "imagefile/whole_file.h"
@@ -25,36 +24,6 @@ struct TurboHandleCloser {
 struct TurboBufferFree {
   void operator()(unsigned char* buffer) const { tjFree(buffer); }
 };
-
-// As for reading and writing pictures: everything changed after the jump
-// point is armed lives in the caller's frame. Both codec structures report
-// to the one error manager.
-struct CopyState {
-  jpeg_decompress_struct in;
-  jpeg_compress_struct out;
-  JpegErrorManager error;
-};
-
-// Holds nothing but plain values, so a jump skips no destructor.
-bool copyCoefficients(CopyState* state, const unsigned char* bytes, unsigned long size,
-                      FILE* stream, bool progressive, const ImageMetadata* metadata) {
-  if (setjmp(state->error.jump)) return false;
-  jpeg_create_decompress(&state->in);
-  jpeg_create_compress(&state->out);
-  state->in.mem->max_memory_to_use = kJpegMemoryLimit;
-  jpeg_mem_src(&state->in, bytes, size);
-  jpeg_read_header(&state->in, TRUE);
-  jvirt_barray_ptr* coefficients = jpeg_read_coefficients(&state->in);
-  jpeg_copy_critical_parameters(&state->in, &state->out);
-  state->out.optimize_coding = TRUE;
-  if (progressive) jpeg_simple_progression(&state->out);
-  jpeg_stdio_dest(&state->out, stream);
-  jpeg_write_coefficients(&state->out, coefficients);
-  jpeg_detail::writeJpegMetadata(&state->out, *metadata);
-  jpeg_finish_compress(&state->out);
-  jpeg_finish_decompress(&state->in);
-  return true;
-}
 
 std::string turboReason(void* handle) {
   std::string text = tjGetErrorStr2(handle);
@@ -88,7 +57,8 @@ Result<LosslessCutOutcome> cutJpegLosslessly(const std::string& source, const st
   transform.r.w = work->region.width;
   transform.r.h = work->region.height;
   transform.op = work->operation;
-  transform.options = TJXOPT_CROP | TJXOPT_COPYNONE | (work->perfect ? TJXOPT_PERFECT : 0);
+  transform.options = TJXOPT_CROP | TJXOPT_COPYNONE | (work->perfect ? TJXOPT_PERFECT : 0) |
+                      (work->header.progressive ? TJXOPT_PROGRESSIVE : 0);
   unsigned char* cutBytes = nullptr;
   unsigned long cutSize = 0;
   const int transformed =
@@ -105,18 +75,14 @@ Result<LosslessCutOutcome> cutJpegLosslessly(const std::string& source, const st
                         work->plan.adjusted.height, MetadataTarget::kLosslessJpeg);
   outcome.warnings = carried.warnings;
 
+  const size_t insertAt = jpegMetadataInsertionPoint(cut.get(), cutSize);
+  if (insertAt == 0) return Outcome::failure("TurboJPEG gave no JPEG data.");
+  const std::vector<uint8_t> segments = jpegMetadataSegments(carried);
   auto written = AtomicFile::open(target);
   if (!written) return Outcome::failure(written.status());
-  CopyState state;
-  std::memset(&state.in, 0, sizeof state.in);
-  std::memset(&state.out, 0, sizeof state.out);
-  state.in.err = installJpegErrorManager(&state.error);
-  state.out.err = &state.error.pub;
-  const bool copied = copyCoefficients(&state, cut.get(), cutSize, written->stream(),
-                                       work->header.progressive, &carried);
-  jpeg_destroy_compress(&state.out);
-  jpeg_destroy_decompress(&state.in);
-  if (!copied) return Outcome::failure(std::string(state.error.message));
+  std::fwrite(cut.get(), 1, insertAt, written->stream());
+  std::fwrite(segments.data(), 1, segments.size(), written->stream());
+  std::fwrite(cut.get() + insertAt, 1, cutSize - insertAt, written->stream());
   const Status committed = written->commit();
   if (!committed) return Outcome::failure(committed);
   return outcome;

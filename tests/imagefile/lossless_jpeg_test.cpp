@@ -6,6 +6,7 @@
 #include <filesystem>
 
 #include "imagefile/jpeg_file.h"
+#include "imagefile/jpeg_segments.h"
 #include "imagefile/lossless_jpeg.h"
 #include "imagefile/orientation.h"
 #include "tests/imagefile/metadata_files.h"
@@ -150,6 +151,29 @@ TEST(LosslessCut, AsStoredIgnoresTheOrientationAndKeepsProgressiveCoding) {
   const Bytes progressiveStart{0xFF, 0xC2};
   EXPECT_NE(std::search(file.begin(), file.end(), progressiveStart.begin(), progressiveStart.end()),
             file.end());
+}
+
+// The markers the cut puts into TurboJPEG's data, read back by libjpeg:
+// a profile over three chunks, the EXIF and the XMP.
+TEST(LosslessCut, MetadataMarkersAsBytesReadBackWhole) {
+  ImageMetadata metadata;
+  metadata.iccProfile = test::iccProfile("RGB ", 150000, 1);
+  metadata.exif = test::exifBlock(1);
+  metadata.xmp = test::xmpPacket(1);
+  Bytes file = test::jpegFile(test::patternImage(8, 8, 3), 1, 1, {});
+  const size_t at = jpegMetadataInsertionPoint(file.data(), file.size());
+  ASSERT_GT(at, 2u);  // after the JFIF marker
+  const Bytes segments = jpegMetadataSegments(metadata);
+  file.insert(file.begin() + at, segments.begin(), segments.end());
+  test::TempDir dir;
+  test::writeFileBytes(dir.file("a.jpg"), file);
+  ImageMetadata back;
+  ASSERT_TRUE(readJpeg(dir.file("a.jpg"), &back).ok());
+  EXPECT_EQ(back.iccProfile, metadata.iccProfile);
+  EXPECT_EQ(back.exif, metadata.exif);
+  EXPECT_EQ(back.xmp, metadata.xmp);
+  EXPECT_TRUE(back.warnings.empty());
+  EXPECT_EQ(jpegMetadataInsertionPoint(segments.data(), segments.size()), 0u);
 }
 
 struct RefusalCase {
