@@ -1,5 +1,7 @@
 #include "imagefile/atomic_file.h"
 
+#include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -9,6 +11,8 @@
 #include <fstream>
 #include <utility>
 #include <vector>
+
+#include "imagefile/temporary_name.h"
 
 namespace trimlet {
 
@@ -67,6 +71,23 @@ std::string systemReason(const std::string& what, const std::string& path, int e
   return what + " " + path + ": " + std::strerror(error) + ".";
 }
 
+// Flushes a file's or folder's data to the disk: 0, or the error. File
+// systems that cannot flush (EINVAL, ENOTSUP) count as done: there is
+// nothing more to be had from them.
+int flushToDisk(int fd) {
+  if (fsync(fd) == 0 || errno == EINVAL || errno == ENOTSUP) return 0;
+  return errno;
+}
+
+// Flushes the folder's entries (the rename) to the disk.
+int flushFolder(const std::string& folder) {
+  const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  if (fd < 0) return errno;
+  const int error = flushToDisk(fd);
+  close(fd);
+  return error;
+}
+
 }  // namespace
 
 Result<AtomicFile> AtomicFile::open(const std::string& target) {
@@ -77,15 +98,19 @@ Result<AtomicFile> AtomicFile::open(const std::string& target) {
   if (name.empty())
     return Result<AtomicFile>::failure("The file name " + target + " names a folder.");
 
-  // A hidden name beside the target, short enough for any file system's
-  // 255-byte name limit.
-  const std::string stem = name.size() > 200 ? name.substr(0, 200) : name;
-  std::string pattern = (folder == "/" ? std::string("/") : folder + "/") + "." + stem + ".XXXXXX";
+  // A hidden name beside the target that names this process.
+  const std::string pattern = (folder == "/" ? std::string("/") : folder + "/") +
+                              temporary_name::patternFor(name, getpid());
   std::vector<char> buffer(pattern.begin(), pattern.end());
   buffer.push_back('\0');
-  const int fd = mkstemp(buffer.data());
-  if (fd < 0) return Result<AtomicFile>::failure(systemReason("Cannot write the file", target, errno));
+  const int fd = mkostemp(buffer.data(), O_CLOEXEC);
+  if (fd < 0)
+    return Result<AtomicFile>::failure(systemReason("Cannot write the file", target, errno));
   const std::string temporary(buffer.data());
+  // Held until the file is closed, also by a process that dies: a file
+  // nobody holds is a leftover. Where there are no locks the name's process
+  // id alone tells.
+  (void)flock(fd, LOCK_EX | LOCK_NB);
 
   if (fchmod(fd, permissionsFor(destination)) != 0) {
     const int error = errno;
@@ -133,14 +158,19 @@ Status AtomicFile::commit() {
   // Every byte must have reached the file before it may replace the target:
   // a write error seen by the stream, a failed flush or a failed close (a
   // full disk, a network file system) all keep the target as it was.
+  // Flushed to the disk before the rename: otherwise a power cut soon after
+  // can leave the new name on an empty or partly written file.
   errno = 0;
   const bool flushed = std::fflush(stream_) == 0;
   const bool clean = !std::ferror(stream_);
   int error = errno;
+  const int syncError = flushed ? flushToDisk(fileno(stream_)) : 0;
+  const bool synced = flushed && syncError == 0;
+  if (!synced && error == 0) error = syncError;
   const bool closed = std::fclose(stream_) == 0;
   if (!closed && error == 0) error = errno;
   stream_ = nullptr;
-  if (!flushed || !clean || !closed) {
+  if (!flushed || !clean || !synced || !closed) {
     discard();
     return Status::failure(systemReason("Cannot write the file", target_, error ? error : EIO));
   }
@@ -150,6 +180,13 @@ Status AtomicFile::commit() {
     return Status::failure(systemReason("Cannot replace the file", target_, error));
   }
   temporary_.clear();
+  std::string folder, name;
+  splitPath(target_, &folder, &name);
+  error = flushFolder(folder);
+  if (error != 0)
+    return Status::failure("The file " + target_ +
+                           " was written, but its folder could not be flushed to the disk: " +
+                           std::strerror(error) + ".");
   return Status::success();
 }
 

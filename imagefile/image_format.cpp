@@ -2,7 +2,9 @@
 
 #include "imagefile/bitmap_file.h"
 #include "imagefile/jpeg_file.h"
+#include "imagefile/orientation.h"
 #include "imagefile/png_file.h"
+#include "imagefile/result_metadata.h"
 #include "imagefile/targa_file.h"
 
 namespace trimlet {
@@ -53,15 +55,25 @@ std::string replaceLastFour(const std::string& path, const std::string& extensio
   return path.substr(0, path.size() - 4) + extension;
 }
 
-Result<ImageBuffer> readImageFile(SourceFormat sourceFormat, const std::string& path) {
+Result<ImageBuffer> readImageFile(SourceFormat sourceFormat, const std::string& path,
+                                  const ReadOptions& options) {
+  ImageMetadata metadata;
+  return readImageFileWithMetadata(sourceFormat, path, &metadata, options);
+}
+
+Result<ImageBuffer> readImageFileWithMetadata(SourceFormat sourceFormat, const std::string& path,
+                                              ImageMetadata* metadata, const ReadOptions& options) {
+  *metadata = ImageMetadata();
+  Result<ImageBuffer> image = Result<ImageBuffer>::failure("");
   switch (sourceFormat) {
-    case SourceFormat::kJpeg: return readJpeg(path);
+    case SourceFormat::kJpeg: image = readJpeg(path, metadata); break;
     case SourceFormat::kTarga: return readTarga(path);
     case SourceFormat::kBitmap: return readBitmap(path);
-    case SourceFormat::kPng: return readPng(path);
-    default:
-      return Result<ImageBuffer>::failure("The file " + path + " is not an image file.");
+    case SourceFormat::kPng: image = readPng(path, metadata); break;
+    default: return Result<ImageBuffer>::failure("The file " + path + " is not an image file.");
   }
+  if (!image || !pixelsTurnedUpright(*metadata, options)) return image;
+  return applyExifOrientation(*image, metadata->orientation);
 }
 
 Status writeImageFile(SourceFormat format, const std::string& path, const ImageBuffer& image,
@@ -75,6 +87,19 @@ Status writeImageFile(SourceFormat format, const std::string& path, const ImageB
       return Status::failure("There is no writer for the image format " + std::to_string(static_cast<int>(format)) +
                              ".");
   }
+}
+
+Status writeImageFileWithMetadata(SourceFormat format, const std::string& path, const ImageBuffer& image,
+                                  const WriteOptions& options, const ImageMetadata& source,
+                                  std::vector<std::string>* warnings) {
+  if ((format != SourceFormat::kJpeg && format != SourceFormat::kPng) || !source.hasBlocks())
+    return writeImageFile(format, path, image, options);
+  const ImageMetadata carried =
+      metadataForResult(source, image.width(), image.height(),
+                        format == SourceFormat::kJpeg ? MetadataTarget::kJpeg : MetadataTarget::kPng);
+  if (warnings) warnings->insert(warnings->end(), carried.warnings.begin(), carried.warnings.end());
+  if (format == SourceFormat::kJpeg) return writeJpeg(path, image, options.jpegQuality, &carried);
+  return writePng(path, image, false, 1.0, &carried);
 }
 
 }  // namespace trimlet

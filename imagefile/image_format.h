@@ -14,13 +14,24 @@
 // ignore a fourth byte, Targa and PNG write it as alpha. Every writer writes
 // a temporary file beside the target and renames it over the target only
 // when the whole write succeeded; on failure the target is untouched.
+//
+// Metadata: JPEG and PNG sources give an ImageMetadata (colour profile,
+// EXIF, XMP, orientation; see image_metadata.h), Targa and bitmap sources
+// an empty one. A JPEG or PNG source whose EXIF orientation is not 1 is
+// turned upright as it is read unless ReadOptions says otherwise. JPEG and
+// PNG results carry the source's metadata as result_metadata.h describes;
+// Targa and bitmap results carry none. Metadata never fails a read or a
+// write: what cannot be read or carried is left out with a warning.
 
 #include <string>
 #include <string_view>
 
+#include <vector>
+
 #include "engine/image/image_buffer.h"
-#include "engine/settings/crop_settings.h"
+#include "engine/settings/setting_codes.h"
 #include "engine/result.h"
+#include "imagefile/image_metadata.h"
 
 namespace trimlet {
 
@@ -46,10 +57,33 @@ struct WriteOptions {
   bool targaRle = true;
 };
 
+struct ReadOptions {
+  // Turn a picture whose EXIF orientation is not 1 upright; off handles
+  // files as they are stored.
+  bool applyOrientation = true;
+};
+
 // Reads with the reader of `sourceFormat`.
-Result<ImageBuffer> readImageFile(SourceFormat sourceFormat, const std::string& path);
+Result<ImageBuffer> readImageFile(SourceFormat sourceFormat, const std::string& path,
+                                  const ReadOptions& options = ReadOptions());
+// The same, with the file's metadata in *metadata (required). Its
+// orientation stays the file's; the pixels are upright when
+// options.applyOrientation is set (see pixelsTurnedUpright).
+Result<ImageBuffer> readImageFileWithMetadata(SourceFormat sourceFormat, const std::string& path,
+                                              ImageMetadata* metadata,
+                                              const ReadOptions& options = ReadOptions());
+// Whether a read with `options` turned pixels of this metadata upright.
+inline bool pixelsTurnedUpright(const ImageMetadata& metadata, const ReadOptions& options) {
+  return options.applyOrientation && metadata.orientation != kOrientationNormal;
+}
+
 // Writes with the writer of `format`.
 Status writeImageFile(SourceFormat format, const std::string& path, const ImageBuffer& image,
                       const WriteOptions& options);
+// The same, carrying `source` (the metadata its source was read with) into
+// a JPEG or PNG result. Blocks left out are told in *warnings (optional).
+Status writeImageFileWithMetadata(SourceFormat format, const std::string& path, const ImageBuffer& image,
+                                  const WriteOptions& options, const ImageMetadata& source,
+                                  std::vector<std::string>* warnings = nullptr);
 
 }  // namespace trimlet

@@ -15,14 +15,21 @@
 // before anything is allocated, libjpeg's own memory (the whole-image
 // coefficient buffer of progressive and multi-scan files) is capped at
 // kJpegMemoryLimit, and a file of more than kJpegScanLimit scans is refused.
+// Metadata (optional out-parameter): the APP1 EXIF and XMP markers and the
+// ICC profile of the APP2 chunks, checked by inspectMetadata (a block that
+// cannot be read is left out with a warning; it never fails the read). The
+// pixels are returned as stored, whatever the EXIF orientation says.
 // Write: 3 input components (a fourth byte is skipped), the library defaults,
 // the given quality (0-100, default 75) with baseline forcing off, top row
 // first, through AtomicFile (an existing target is replaced only on success).
+// The blocks of `metadata` are written as they are (APP1 EXIF, APP1 XMP,
+// APP2 ICC chunks); metadataForResult prepares them from a source's.
 
 #include <cstdio>
 #include <string>
 
 #include "engine/image/image_buffer.h"
+#include "imagefile/image_metadata.h"
 
 namespace trimlet {
 
@@ -33,8 +40,9 @@ constexpr long kJpegMemoryLimit = 1L << 30;
 // only a way to make a small file decode for minutes.
 constexpr int kJpegScanLimit = 500;
 
-Result<ImageBuffer> readJpeg(const std::string& path);
-Result<ImageBuffer> readJpegStream(FILE* stream);
-Status writeJpeg(const std::string& path, const ImageBuffer& image, int quality);
+Result<ImageBuffer> readJpeg(const std::string& path, ImageMetadata* metadata = nullptr);
+Result<ImageBuffer> readJpegStream(FILE* stream, ImageMetadata* metadata = nullptr);
+Status writeJpeg(const std::string& path, const ImageBuffer& image, int quality,
+                 const ImageMetadata* metadata = nullptr);
 
 }  // namespace trimlet

@@ -1,11 +1,13 @@
 // JPEG reading: header, start, one scan line at a time into a bottom-up
 // buffer, finish. See jpeg_file.h for the contract.
+#include <cstdlib>
 #include <cstring>
 #include <string>
 
 #include "engine/image/checked_size.h"
 #include "imagefile/jpeg_error.h"
 #include "imagefile/jpeg_file.h"
+#include "imagefile/jpeg_metadata.h"
 
 namespace trimlet {
 
@@ -20,6 +22,8 @@ struct JpegReadState {
   JpegErrorManager error;
   jpeg_progress_mgr progress;
   ImageBuffer image;
+  bool wantMetadata;
+  jpeg_detail::JpegIccProfile icc;
 };
 
 void limitScans(j_common_ptr cinfo) {
@@ -56,12 +60,14 @@ bool startJpeg(JpegReadState* state, FILE* stream, bool* sizeRefused) {
   cinfo->progress = &state->progress;
   state->error.prematureEndIsFatal = true;
   jpeg_stdio_src(cinfo, stream);
+  if (state->wantMetadata) jpeg_detail::keepMetadataMarkers(cinfo);
   jpeg_read_header(cinfo, TRUE);
   // Before the library allocates anything for the picture.
   if (!imageSizeAllowed(cinfo->image_width, cinfo->image_height, nullptr)) {
     *sizeRefused = true;
     return false;
   }
+  if (state->wantMetadata) jpeg_detail::readIccProfile(cinfo, &state->icc);
   jpeg_start_decompress(cinfo);
   return true;
 }
@@ -73,14 +79,15 @@ bool readScanLines(JpegReadState* state, bool cmyk) {
   if (setjmp(state->error.jump)) return false;
   const JDIMENSION width = cinfo->output_width;
   JSAMPARRAY line = (*cinfo->mem->alloc_sarray)(reinterpret_cast<j_common_ptr>(cinfo), JPOOL_IMAGE,
-                                                 width * cinfo->output_components, 1);
+                                                width * cinfo->output_components, 1);
   const bool inverted = cinfo->saw_Adobe_marker;
   while (cinfo->output_scanline < cinfo->output_height) {
     // A stdio source never suspends; a read of no line would loop forever.
     if (jpeg_read_scanlines(cinfo, line, 1) != 1)
       failJpeg(reinterpret_cast<j_common_ptr>(cinfo), "The JPEG file could not be decoded.");
     // The count after the read: the file's top line lands in the last row.
-    uint8_t* row = state->image.row(static_cast<int32_t>(cinfo->output_height - cinfo->output_scanline));
+    uint8_t* row =
+        state->image.row(static_cast<int32_t>(cinfo->output_height - cinfo->output_scanline));
     if (cmyk)
       cmykToRgb(line[0], row, width, inverted);
     else
@@ -90,8 +97,9 @@ bool readScanLines(JpegReadState* state, bool cmyk) {
   return true;
 }
 
-// Returns true with state->image filled; false with *reason set.
-bool decodeJpeg(JpegReadState* state, FILE* stream, std::string* reason) {
+// Returns true with state->image (and *metadata, when asked for) filled;
+// false with *reason set.
+bool decodeJpeg(JpegReadState* state, FILE* stream, std::string* reason, ImageMetadata* metadata) {
   state->cinfo.err = installJpegErrorManager(&state->error);
   bool sizeRefused = false;
   if (!startJpeg(state, stream, &sizeRefused)) {
@@ -101,6 +109,7 @@ bool decodeJpeg(JpegReadState* state, FILE* stream, std::string* reason) {
       *reason = state->error.message;
     return false;
   }
+  if (metadata) jpeg_detail::gatherJpegMetadata(&state->cinfo, state->icc, metadata);
   const jpeg_decompress_struct& cinfo = state->cinfo;
   const bool grey = cinfo.out_color_space == JCS_GRAYSCALE && cinfo.output_components == 1;
   const bool rgb = cinfo.out_color_space == JCS_RGB && cinfo.output_components == 3;
@@ -125,24 +134,32 @@ bool decodeJpeg(JpegReadState* state, FILE* stream, std::string* reason) {
 
 }  // namespace
 
-Result<ImageBuffer> readJpegStream(FILE* stream) {
+Result<ImageBuffer> readJpegStream(FILE* stream, ImageMetadata* metadata) {
+  if (metadata) *metadata = ImageMetadata();
   if (!stream) return Result<ImageBuffer>::failure("There is no JPEG file to read.");
   JpegReadState state;
   std::memset(&state.cinfo, 0, sizeof state.cinfo);
   std::memset(&state.progress, 0, sizeof state.progress);
+  state.wantMetadata = metadata != nullptr;
   std::string reason;
-  const bool decoded = decodeJpeg(&state, stream, &reason);
-  // Releases every pool of the library (the scan-line buffer among them) on
-  // both roads; harmless when creation itself failed.
+  const bool decoded = decodeJpeg(&state, stream, &reason, metadata);
+  // Releases every pool of the library (the scan-line buffer and the kept
+  // markers among them) on both roads; harmless when creation itself failed.
   jpeg_destroy_decompress(&state.cinfo);
-  if (!decoded) return Result<ImageBuffer>::failure(reason);
+  std::free(state.icc.data);
+  if (!decoded) {
+    if (metadata) *metadata = ImageMetadata();
+    return Result<ImageBuffer>::failure(reason);
+  }
+  if (metadata) inspectMetadata(metadata);
   return std::move(state.image);
 }
 
-Result<ImageBuffer> readJpeg(const std::string& path) {
+Result<ImageBuffer> readJpeg(const std::string& path, ImageMetadata* metadata) {
+  if (metadata) *metadata = ImageMetadata();
   FILE* file = std::fopen(path.c_str(), "rb");
   if (!file) return Result<ImageBuffer>::failure("Cannot open the file " + path + ".");
-  auto image = readJpegStream(file);
+  auto image = readJpegStream(file, metadata);
   std::fclose(file);
   return image;
 }

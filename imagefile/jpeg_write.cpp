@@ -1,6 +1,7 @@
 // JPEG writing: 3 components, the library defaults and the given quality,
-// top row first, into a temporary file that replaces the target only when
-// the whole image was written. See jpeg_file.h for the contract.
+// the metadata markers given, top row first, into a temporary file that
+// replaces the target only when the whole image was written. See
+// jpeg_file.h for the contract.
 #include <cstring>
 #include <memory>
 #include <new>
@@ -9,6 +10,7 @@
 #include "imagefile/atomic_file.h"
 #include "imagefile/jpeg_error.h"
 #include "imagefile/jpeg_file.h"
+#include "imagefile/jpeg_metadata.h"
 
 namespace trimlet {
 
@@ -22,7 +24,8 @@ struct JpegWriteState {
   std::unique_ptr<JSAMPLE[]> line;
 };
 
-bool encodeJpeg(JpegWriteState* state, FILE* stream, const ImageBuffer& image, int quality) {
+bool encodeJpeg(JpegWriteState* state, FILE* stream, const ImageBuffer& image, int quality,
+                const ImageMetadata* metadata) {
   jpeg_compress_struct* cinfo = &state->cinfo;
   cinfo->err = installJpegErrorManager(&state->error);
   if (setjmp(state->error.jump)) return false;
@@ -35,6 +38,7 @@ bool encodeJpeg(JpegWriteState* state, FILE* stream, const ImageBuffer& image, i
   jpeg_set_defaults(cinfo);
   jpeg_set_quality(cinfo, quality, FALSE);
   jpeg_start_compress(cinfo, TRUE);
+  if (metadata) jpeg_detail::writeJpegMetadata(cinfo, *metadata);
 
   // Each row is copied into a line of its own: it drops a fourth byte, and
   // the library is never handed the caller's (const) pixels.
@@ -61,12 +65,12 @@ bool encodeJpeg(JpegWriteState* state, FILE* stream, const ImageBuffer& image, i
 
 }  // namespace
 
-Status writeJpeg(const std::string& path, const ImageBuffer& image, int quality) {
+Status writeJpeg(const std::string& path, const ImageBuffer& image, int quality,
+                 const ImageMetadata* metadata) {
   if (image.empty() || (image.channels() != 3 && image.channels() != 4))
     return Status::failure("The JPEG writer takes images of 3 or 4 channels.");
   if (quality < 0 || quality > 100)
-    return Status::failure("The JPEG quality " + std::to_string(quality) +
-                           " is outside 0 to 100.");
+    return Status::failure("The JPEG quality " + std::to_string(quality) + " is outside 0 to 100.");
   JpegWriteState state;
   std::memset(&state.cinfo, 0, sizeof state.cinfo);
   state.line.reset(new (std::nothrow) JSAMPLE[static_cast<size_t>(image.width()) * 3]);
@@ -74,7 +78,7 @@ Status writeJpeg(const std::string& path, const ImageBuffer& image, int quality)
 
   auto file = AtomicFile::open(path);
   if (!file) return file.status();
-  const bool encoded = encodeJpeg(&state, file->stream(), image, quality);
+  const bool encoded = encodeJpeg(&state, file->stream(), image, quality, metadata);
   jpeg_destroy_compress(&state.cinfo);
   if (!encoded) return Status::failure(state.error.message);
   return file->commit();

@@ -9,6 +9,7 @@
 #include "engine/image/checked_size.h"
 #include "imagefile/png_error.h"
 #include "imagefile/png_file.h"
+#include "imagefile/png_metadata.h"
 
 namespace trimlet {
 
@@ -54,7 +55,8 @@ enum class Start { kRead, kLibraryError, kNoMemory, kTooLarge, kUnconvertible };
 // Structures, header and transformations, up to the updated header.
 Start startPng(PngReadState* state, FILE* stream) {
   if (setjmp(state->error.jump)) return Start::kLibraryError;
-  state->png = png_create_read_struct(PNG_LIBPNG_VER_STRING, &state->error, pngErrorReturn, nullptr);
+  state->png =
+      png_create_read_struct(PNG_LIBPNG_VER_STRING, &state->error, pngErrorReturn, pngWarning);
   if (!state->png) return Start::kNoMemory;
   state->info = png_create_info_struct(state->png);
   if (!state->info) return Start::kNoMemory;
@@ -83,11 +85,12 @@ Start startPng(PngReadState* state, FILE* stream) {
   return Start::kRead;
 }
 
-// The rows (through state->rows) and the end of the file.
+// The rows (through state->rows) and the end of the file, whose chunks
+// (text after the picture data) go into the same info structure.
 bool readRows(PngReadState* state) {
   if (setjmp(state->error.jump)) return false;
   png_read_image(state->png, state->rows.get());
-  png_read_end(state->png, nullptr);
+  png_read_end(state->png, state->info);
   return true;
 }
 
@@ -108,7 +111,8 @@ bool decodePng(PngReadState* state, FILE* stream, std::string* reason) {
       *reason = "The PNG file has a pixel format that cannot be converted.";
       return false;
   }
-  auto image = ImageBuffer::create(state->width, state->height, png_get_channels(state->png, state->info));
+  auto image =
+      ImageBuffer::create(state->width, state->height, png_get_channels(state->png, state->info));
   if (!image) {
     ownError("out of image data memory", reason);
     return false;
@@ -132,7 +136,8 @@ bool decodePng(PngReadState* state, FILE* stream, std::string* reason) {
 
 }  // namespace
 
-Result<ImageBuffer> readPngStream(FILE* stream) {
+Result<ImageBuffer> readPngStream(FILE* stream, ImageMetadata* metadata) {
+  if (metadata) *metadata = ImageMetadata();
   if (!stream) return Result<ImageBuffer>::failure("There is no PNG file to read.");
   png_byte signature[8];
   if (std::fread(signature, 1, sizeof signature, stream) != sizeof signature ||
@@ -141,15 +146,19 @@ Result<ImageBuffer> readPngStream(FILE* stream) {
   PngReadState state;
   std::string reason;
   const bool decoded = decodePng(&state, stream, &reason);
+  if (decoded && metadata)
+    png_detail::gatherPngMetadata(state.png, state.info, state.error, metadata);
   png_destroy_read_struct(&state.png, &state.info, nullptr);
   if (!decoded) return Result<ImageBuffer>::failure(reason);
+  if (metadata) inspectMetadata(metadata);
   return std::move(state.image);
 }
 
-Result<ImageBuffer> readPng(const std::string& path) {
+Result<ImageBuffer> readPng(const std::string& path, ImageMetadata* metadata) {
+  if (metadata) *metadata = ImageMetadata();
   FILE* file = std::fopen(path.c_str(), "rb");
   if (!file) return Result<ImageBuffer>::failure("Cannot open the file " + path + ".");
-  auto image = readPngStream(file);
+  auto image = readPngStream(file, metadata);
   std::fclose(file);
   return image;
 }

@@ -9,6 +9,7 @@
 #include "imagefile/atomic_file.h"
 #include "imagefile/png_error.h"
 #include "imagefile/png_file.h"
+#include "imagefile/png_metadata.h"
 
 namespace trimlet {
 
@@ -24,9 +25,10 @@ struct PngWriteState {
 };
 
 bool encodePng(PngWriteState* state, FILE* stream, const ImageBuffer& image, bool interlace,
-               double gamma) {
+               double gamma, const ImageMetadata* metadata) {
   if (setjmp(state->error.jump)) return false;
-  state->png = png_create_write_struct(PNG_LIBPNG_VER_STRING, &state->error, pngErrorReturn, nullptr);
+  state->png =
+      png_create_write_struct(PNG_LIBPNG_VER_STRING, &state->error, pngErrorReturn, pngWarning);
   if (!state->png) {
     std::snprintf(state->error.message, sizeof state->error.message, "out of memory");
     return false;
@@ -44,6 +46,7 @@ bool encodePng(PngWriteState* state, FILE* stream, const ImageBuffer& image, boo
                interlace ? PNG_INTERLACE_ADAM7 : PNG_INTERLACE_NONE, PNG_COMPRESSION_TYPE_DEFAULT,
                PNG_FILTER_TYPE_DEFAULT);
   if (gamma != 1.0) png_set_gAMA(png, info, gamma);
+  if (metadata) png_detail::setPngMetadata(png, info, *metadata);
   png_write_info(png, info);
 
   state->rows.reset(new (std::nothrow) png_bytep[height]);
@@ -54,13 +57,16 @@ bool encodePng(PngWriteState* state, FILE* stream, const ImageBuffer& image, boo
   for (png_uint_32 i = 0; i < height; ++i)
     state->rows[i] = const_cast<png_bytep>(image.row(static_cast<int32_t>(height - 1 - i)));
   png_write_image(png, state->rows.get());
-  png_write_end(png, info);
+  // Every chunk went out with the info; handing the info over again would
+  // make this libpng write the eXIf chunk a second time, after the data.
+  png_write_end(png, nullptr);
   return true;
 }
 
 }  // namespace
 
-Status writePng(const std::string& path, const ImageBuffer& image, bool interlace, double gamma) {
+Status writePng(const std::string& path, const ImageBuffer& image, bool interlace, double gamma,
+                const ImageMetadata* metadata) {
   if (image.empty() || (image.channels() != 3 && image.channels() != 4))
     return Status::failure("The PNG writer takes images of 3 or 4 channels.");
   if (!(gamma > 0.0) || !std::isfinite(gamma))
@@ -68,7 +74,7 @@ Status writePng(const std::string& path, const ImageBuffer& image, bool interlac
   auto file = AtomicFile::open(path);
   if (!file) return file.status();
   PngWriteState state;
-  const bool encoded = encodePng(&state, file->stream(), image, interlace, gamma);
+  const bool encoded = encodePng(&state, file->stream(), image, interlace, gamma, metadata);
   png_destroy_write_struct(&state.png, &state.info);
   if (!encoded) return Status::failure(state.error.message);
   return file->commit();

@@ -6,6 +6,7 @@ TRIMLET_PACKAGES=(
   cmake g++ make pkg-config
   qt6-base-dev libgl-dev
   libjpeg62-turbo-dev libpng-dev zlib1g-dev
+  libexiv2-dev libturbojpeg0-dev
   googletest libgtest-dev
   libcli11-dev
   imagemagick libjpeg-turbo-progs
