@@ -13,8 +13,6 @@
 namespace trimlet {
 namespace {
 
-constexpr double kDegreesPerRadian = 57.295779513082320876798;
-
 int64_t cross(const CornerPoint& o, const CornerPoint& a, const CornerPoint& b) {
   return (a.x - o.x) * (b.y - o.y) - (a.y - o.y) * (b.x - o.x);
 }

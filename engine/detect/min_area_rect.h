@@ -15,6 +15,9 @@
 
 namespace trimlet {
 
+// Degrees in a radian, for the angles of this code.
+constexpr double kDegreesPerRadian = 57.295779513082320876798;
+
 struct CornerPoint {
   int64_t x = 0;
   int64_t y = 0;

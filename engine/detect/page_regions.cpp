@@ -7,6 +7,14 @@
 #include <string>
 
 namespace trimlet {
+namespace {
+
+// More regions than this that count is not a page of photographs but noise
+// let through by a minimum of (nearly) 0; refusing keeps time and memory in
+// bounds.
+constexpr size_t kMaxCountedRegions = 10000;
+
+}  // namespace
 
 Result<int64_t> minimumRegionPixels(int width, int height, double percent) {
   if (!(percent >= 0.0 && percent <= 100.0)) {
@@ -32,6 +40,11 @@ Result<PageRegions> findPageRegions(const ImageBuffer& page, Rgb background,
     }
   } catch (const std::bad_alloc&) {
     return Result<PageRegions>::failure("There is not enough memory to separate the regions.");
+  }
+  if (out.chosen.size() > kMaxCountedRegions) {
+    return Result<PageRegions>::failure("More than " + std::to_string(kMaxCountedRegions) +
+                                        " separate regions are large enough to count; raise the "
+                                        "minimum size.");
   }
   auto outlines = outlinesOf(*runs, *labels, out.chosen);
   if (!outlines) return Result<PageRegions>::failure(outlines.reason());

@@ -4,16 +4,14 @@
 #include <algorithm>
 #include <cmath>
 #include <new>
-
 #include <utility>
+
 #include "engine/detect/page_regions.h"
 #include "engine/detect/reading_order.h"
 #include "engine/detect/turn.h"
 
 namespace trimlet {
 namespace {
-
-constexpr double kDegreesPerRadian = 57.295779513082320876798;
 
 // Room around the photo, so that the detector's noise filter sees the same
 // neighbourhood of the photo's own pixels as on the page.

@@ -9,11 +9,6 @@
 #include "engine/detect/side_fit.h"
 
 namespace trimlet {
-namespace {
-
-constexpr double kDegreesPerRadian = 57.295779513082320876798;
-
-}  // namespace
 
 const char* tiltVerdictText(TiltVerdict verdict) {
   switch (verdict) {

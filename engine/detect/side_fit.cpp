@@ -12,7 +12,6 @@
 namespace trimlet {
 namespace {
 
-constexpr double kDegreesPerRadian = 57.295779513082320876798;
 // Samples farther than this from their fitted side are left out.
 constexpr double kMaxResidual = 1.5;
 // At least this many samples and this much spread (square pixels) to fit.

@@ -42,44 +42,36 @@ Result<Measured> measure(const ImageBuffer& image, Rgb background,
   return Measured{regions.take(), *tilt, atEdge};
 }
 
-// Where the turn puts the first detection's foreground: the measured
-// picture by its border drawn in by the filter's growth, every other region
-// (a speck the filter kept, a caption) by its own pixels. A picture running
-// off the image is taken by its pixels too, as its edge there was not grown.
-DetectedRect turnedForeground(const Measured& measured, const BackgroundDetector& parameters,
-                              int width, int height, const ImageBuffer& turned) {
+// Where the turn puts the measured picture: its border drawn in by the
+// filter's growth, or, when it runs off the image (where its edge was not
+// grown), the pixels of its regions.
+DetectedRect turnedPicture(const Measured& measured, const BackgroundDetector& parameters,
+                           int width, int height, const ImageBuffer& turned) {
   const double degrees = measured.tilt.degrees;
-  const PageRegions& regions = measured.regions;
-  std::vector<bool> bordered(regions.labels.regions.size(), false);
-  double minX = HUGE_VAL, maxX = -HUGE_VAL, minY = HUGE_VAL, maxY = -HUGE_VAL;
-  auto take = [&](double x, double y) {
-    minX = std::min(minX, x);
-    maxX = std::max(maxX, x);
-    minY = std::min(minY, y);
-    maxY = std::max(maxY, y);
-  };
   if (!measured.atEdge) {
-    for (int id : regions.chosen) bordered[size_t(id)] = true;
-    const DetectedRect border =
-        turnedBorderBox(measured.tilt.border, width, height, degrees, filterGrowth(parameters),
-                        turned.width(), turned.height());
-    // Back from pixels to the span of their centres' squares.
-    take(border.left, border.top);
-    take(border.right + 1.0, border.bottom + 1.0);
+    return turnedBorderBox(measured.tilt.border, width, height, degrees, filterGrowth(parameters),
+                           turned.width(), turned.height());
   }
+  const PageRegions& regions = measured.regions;
+  std::vector<bool> counted(regions.labels.regions.size(), false);
+  for (int id : regions.chosen) counted[size_t(id)] = true;
+  double minX = HUGE_VAL, maxX = -HUGE_VAL, minY = HUGE_VAL, maxY = -HUGE_VAL;
   // The turn is affine, so a run's turned pixels lie within its four turned
   // corners.
   const TurnMap map = turnMap(width, height, degrees);
   const ForegroundRuns& runs = regions.runs;
   for (int y = 0; y < runs.height; ++y) {
     for (int32_t r = runs.rowStart[size_t(y)]; r < runs.rowStart[size_t(y) + 1]; ++r) {
-      if (bordered[size_t(regions.labels.regionOfRun[size_t(r)])]) continue;
+      if (!counted[size_t(regions.labels.regionOfRun[size_t(r)])]) continue;
       const ForegroundRun& run = runs.runs[size_t(r)];
       for (int corner = 0; corner < 4; ++corner) {
-        double x = 0, y2 = 0;
+        double x = 0, turnedY = 0;
         map.apply(corner & 1 ? run.last + 1.0 : double(run.first), y + (corner & 2 ? 1.0 : 0.0), &x,
-                  &y2);
-        take(x, y2);
+                  &turnedY);
+        minX = std::min(minX, x);
+        maxX = std::max(maxX, x);
+        minY = std::min(minY, turnedY);
+        maxY = std::max(maxY, turnedY);
       }
     }
   }
@@ -113,7 +105,7 @@ Result<Straightened> straightenForeground(const ImageBuffer& image, Rgb backgrou
   }
   auto turned = turnImage(image, out.tilt.degrees, background, options.edgeBlending);
   if (!turned) return Result<Straightened>::failure(turned.reason());
-  out.box = turnedForeground(*measured, parameters, image.width(), image.height(), *turned);
+  out.box = turnedPicture(*measured, parameters, image.width(), image.height(), *turned);
   out.image = turned.take();
   return out;
 }

@@ -13,11 +13,12 @@
 //   source and `box` the detector's rectangle on it, exactly what detection
 //   alone gives. Otherwise the image is turned by the tilt (turn.h: the
 //   uncovered corners `background`, alpha 0, edge blending over a black
-//   background only) and `box` is where the turn puts the foreground the
-//   detection found: the measured picture by its border (turned upright and
-//   drawn in by the noise filter's growth, turn.h), anything else the filter
-//   kept (a caption, a speck) by its own pixels, and a picture running off
-//   the image by its pixels as well.
+//   background only) and `box` is where the turn puts the measured picture:
+//   its border turned upright and drawn in by the noise filter's growth
+//   (turn.h), or, for a picture running off the image, its pixels. Like a
+//   split, a turned picture leaves out the regions too small to count
+//   (specks the filter kept, small marks); it is the picture that is
+//   straightened and cut.
 //   The box is not found by detecting again on the turned image: the turn
 //   spreads every one- or two-pixel speck of the bed into a blot of nine
 //   that the noise filter keeps, and blends the picture's border with the

@@ -36,7 +36,7 @@ void turnedPosition(int width, int height, double degrees, double x, double y, d
   // The offsets of the three shears (shear_rotate.cpp): line i is moved by v,
   // which is linear in i; with a line's middle at i + 1/2 the move of a point
   // follows from its coordinate across the line.
-  const double phi = degrees * 0.017453292519943295;
+  const double phi = degrees / kDegreesPerRadian;
   const double t = std::tan(phi / 2), s = std::sin(phi), c = std::cos(phi);
   const double w = width, h = height;
   const double w1 = std::trunc(std::fabs(t) * h) + w;
@@ -82,7 +82,7 @@ DetectedRect pixelsWithin(double minX, double minY, double maxX, double maxY, in
 
 DetectedRect turnedBorderBox(const RotatedRect& border, int width, int height, double degrees,
                              double inset, int turnedWidth, int turnedHeight) {
-  const double radians = border.degrees * 0.017453292519943295;
+  const double radians = border.degrees / kDegreesPerRadian;
   const double c = std::cos(radians), s = std::sin(radians);
   const double hw = std::max(0.0, border.width / 2 - inset);
   const double hh = std::max(0.0, border.height / 2 - inset);

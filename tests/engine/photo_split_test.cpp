@@ -161,6 +161,18 @@ TEST(SplitPage, RefusesImpossibleSettingsAndImages) {
   EXPECT_FALSE(findPhotos(test::solidImage(20, 20, {0}), kWhite, detector, SplitOptions{}).ok());
   EXPECT_FALSE(findPhotos(ImageBuffer(), kWhite, detector, SplitOptions{}).ok());
 
+  // Noise let through by a minimum of 0: far more regions than photos.
+  std::vector<std::pair<int, int>> dots;
+  for (int y = 0; y < 250; y += 2) {
+    for (int x = 0; x < 250; x += 2) dots.push_back({x, y});
+  }
+  BackgroundDetector unfiltered;
+  unfiltered.setFilterSize(1);
+  auto noise =
+      findPhotos(test::pictureWithDots(250, 250, dots), kWhite, unfiltered, SplitOptions{0, 0.85});
+  ASSERT_FALSE(noise.ok());
+  EXPECT_NE(noise.reason().find("minimum size"), std::string::npos) << noise.reason();
+
   FoundPhoto outside;
   outside.box = DetectedRect{30, 30, 40, 40};
   EXPECT_FALSE(cutPhoto(page, outside, kWhite, detector).ok());
