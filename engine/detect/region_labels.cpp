@@ -74,12 +74,13 @@ Result<RegionLabels> labelRegions(const ForegroundRuns& runs) {
     parent[i] = up == int32_t(i) ? regions++ : parent[size_t(up)];
   }
 
+  std::vector<bool> seen;
   try {
     out.regions.resize(size_t(regions));
+    seen.assign(size_t(regions), false);
   } catch (const std::bad_alloc&) {
     return Result<RegionLabels>::failure(kNoMemory);
   }
-  std::vector<bool> seen(size_t(regions), false);
   for (int y = 0; y < runs.height; ++y) {
     for (int32_t r = runs.rowStart[size_t(y)]; r < runs.rowStart[size_t(y) + 1]; ++r) {
       const ForegroundRun& run = runs.runs[size_t(r)];

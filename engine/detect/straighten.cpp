@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <new>
 #include <utility>
 #include <vector>
 
@@ -105,7 +106,11 @@ Result<Straightened> straightenForeground(const ImageBuffer& image, Rgb backgrou
   }
   auto turned = turnImage(image, out.tilt.degrees, background, options.edgeBlending);
   if (!turned) return Result<Straightened>::failure(turned.reason());
-  out.box = turnedPicture(*measured, parameters, image.width(), image.height(), *turned);
+  try {
+    out.box = turnedPicture(*measured, parameters, image.width(), image.height(), *turned);
+  } catch (const std::bad_alloc&) {
+    return Result<Straightened>::failure("There is not enough memory to straighten the image.");
+  }
   out.image = turned.take();
   return out;
 }
