@@ -58,14 +58,14 @@ int main(int argc, char** argv) {
   std::printf("%d generated pages of %d x %d, 1-6 photos tilted -10..10 degrees\n", pages, width,
               height);
   for (int i = 0; i < pages; ++i) {
-    trimlet::test::ScanPageSpec spec;
-    spec.width = width;
-    spec.height = height;
-    spec.photos = 1 + i % 6;
-    spec.seed = uint32_t(1000 + i);
-    spec.dust = width * height / 4000;
-    spec.largeDust = 40;
-    const trimlet::test::ScanPage page = trimlet::test::makeScanPage(spec);
+    trimlet::test::PageRecipe recipe;
+    recipe.width = width;
+    recipe.height = height;
+    recipe.photos = 1 + i % 6;
+    recipe.seed = uint32_t(1000 + i);
+    recipe.dust = width * height / 4000;
+    recipe.largeDust = 40;
+    const trimlet::test::ScanPage page = trimlet::test::makeScanPage(recipe);
     if (page.image.empty()) {
       std::fprintf(stderr, "page %d could not be made\n", i);
       return 1;

@@ -39,13 +39,13 @@ class SplitPage : public ::testing::TestWithParam<PageCase> {};
 // is the photo's size to within two pixels.
 TEST_P(SplitPage, FindsEveryPhotoOnceStraightAndTight) {
   const PageCase c = GetParam();
-  test::ScanPageSpec spec;
-  spec.width = 1600;
-  spec.height = 1200;
-  spec.photos = c.photos;
-  spec.seed = c.seed;
-  spec.channels = c.channels;
-  const test::ScanPage page = test::makeScanPage(spec);
+  test::PageRecipe recipe;
+  recipe.width = 1600;
+  recipe.height = 1200;
+  recipe.photos = c.photos;
+  recipe.seed = c.seed;
+  recipe.channels = c.channels;
+  const test::ScanPage page = test::makeScanPage(recipe);
   ASSERT_FALSE(page.image.empty());
   const BackgroundDetector detector;
   auto found = findPhotos(page.image, kWhite, detector, SplitOptions{});

@@ -35,13 +35,13 @@ double bedShare(const ImageBuffer& image, const DetectedRect& box) {
 }
 
 test::ScanPage onePhoto(uint32_t seed, double maxDegrees) {
-  test::ScanPageSpec spec;
-  spec.width = 1200;
-  spec.height = 900;
-  spec.photos = 1;
-  spec.seed = seed;
-  spec.maxDegrees = maxDegrees;
-  return test::makeScanPage(spec);
+  test::PageRecipe recipe;
+  recipe.width = 1200;
+  recipe.height = 900;
+  recipe.photos = 1;
+  recipe.seed = seed;
+  recipe.maxDegrees = maxDegrees;
+  return test::makeScanPage(recipe);
 }
 
 // Turning an upright picture by +7 (clockwise as displayed) must read as

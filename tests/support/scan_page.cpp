@@ -213,16 +213,16 @@ void addBlockNoise(ImageBuffer& image, std::mt19937& random) {
 
 }  // namespace
 
-ScanPage makeScanPage(const ScanPageSpec& spec) {
+ScanPage makeScanPage(const PageRecipe& recipe) {
   ScanPage page;
   page.paper = Rgb{250, 249, 246};
-  const int channels = spec.channels == 4 ? 4 : 3;
+  const int channels = recipe.channels == 4 ? 4 : 3;
   const uint8_t bed[4] = {uint8_t(page.paper.red), uint8_t(page.paper.green),
                           uint8_t(page.paper.blue), 255};
-  auto created = ImageBuffer::filled(spec.width, spec.height, channels, bed);
+  auto created = ImageBuffer::filled(recipe.width, recipe.height, channels, bed);
   if (!created) return page;
   page.image = created.take();
-  std::mt19937 random(spec.seed * 2654435761u + 7u);
+  std::mt19937 random(recipe.seed * 2654435761u + 7u);
 
   // Sensor noise on the bed: a triangular spread of about two levels.
   {
@@ -236,7 +236,7 @@ ScanPage makeScanPage(const ScanPageSpec& spec) {
   }
 
   int columns = 1, rows = 1;
-  const int count = std::clamp(spec.photos, 1, 6);
+  const int count = std::clamp(recipe.photos, 1, 6);
   gridFor(count, &columns, &rows);
   std::vector<int> cells(size_t(columns * rows));
   for (size_t i = 0; i < cells.size(); ++i) cells[i] = int(i);
@@ -244,20 +244,20 @@ ScanPage makeScanPage(const ScanPageSpec& spec) {
     std::uniform_int_distribution<int> skip(0, int(cells.size()) - 1);
     cells.erase(cells.begin() + skip(random));
   }
-  const double cellW = double(spec.width) / columns, cellH = double(spec.height) / rows;
+  const double cellW = double(recipe.width) / columns, cellH = double(recipe.height) / rows;
   std::vector<Photo> photos;
   for (int index : cells) {  // cell 0 is the top left: reading order
     const int column = index % columns, row = index / columns;
-    const Cell cell{column * cellW, spec.height - (row + 1) * cellH, cellW, cellH};
-    photos.push_back(placePhoto(cell, spec.maxDegrees, random));
+    const Cell cell{column * cellW, recipe.height - (row + 1) * cellH, cellW, cellH};
+    photos.push_back(placePhoto(cell, recipe.maxDegrees, random));
   }
   for (const Photo& photo : photos) {
-    drawPhoto(page.image, photo, spec.shadows);
+    drawPhoto(page.image, photo, recipe.shadows);
     page.photos.push_back(photo.truth);
   }
-  drawDust(page.image, photos, spec.dust, 1, 2, random);
-  drawDust(page.image, photos, spec.largeDust, 3, 4, random);
-  if (spec.jpegNoise) addBlockNoise(page.image, random);
+  drawDust(page.image, photos, recipe.dust, 1, 2, random);
+  drawDust(page.image, photos, recipe.largeDust, 3, 4, random);
+  if (recipe.jpegNoise) addBlockNoise(page.image, random);
   return page;
 }
 

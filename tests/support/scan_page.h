@@ -2,7 +2,7 @@
 // Generated album pages for the straightening and splitting tests and the
 // benchmark: one to six photographs of different sizes and tilts on a white
 // scanner bed, with soft edges, a soft shadow below and right of each photo,
-// dust specks, sensor noise and JPEG-like block noise. The same spec and seed
+// dust specks, sensor noise and JPEG-like block noise. The same recipe and seed
 // always give the same page. Dust stays clear of the photos' borders, so that
 // a photo's true size is what a tight cut should give. Needs only the engine (no test framework),
 // so the benchmark can use it too.
@@ -26,7 +26,7 @@
 
 namespace trimlet::test {
 
-struct ScanPageSpec {
+struct PageRecipe {
   int width = 1000;
   int height = 750;
   int photos = 3;  // 1 .. 6
@@ -56,6 +56,6 @@ struct ScanPage {
   Rgb paper;  // the bed's colour before noise
 };
 
-ScanPage makeScanPage(const ScanPageSpec& spec);
+ScanPage makeScanPage(const PageRecipe& recipe);
 
 }  // namespace trimlet::test
