@@ -15,9 +15,9 @@ const std::vector<CommandInfo>& commandTable() {
       {kSmallIconView, "&Small Icon\tCtrl+2", "Small icon view.", "List",
        ":/app/toolbar/list.png", true, true},
       {kBatchProcess, "&Batch Process\tCtrl+B", "Batch processing for selected directory",
-       "Batch process", ":/app/toolbar/batch.png", false, false},
+       "Batch process", ":/app/toolbar/batch.png", false, true},
       {kSaveImage, "&Save Image\tCtrl+S", "Save previewed image", "Save Image",
-       ":/app/toolbar/save.png", false, false},
+       ":/app/toolbar/save.png", false, true},
       // The help command has no prompt string of its own.
       {kHelpContents, "&Contents", "", "", ":/app/toolbar/help.png", false, true},
       {kParentFolder, "Open parent directory", "Move to parent directory.",

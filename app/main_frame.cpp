@@ -114,6 +114,12 @@ void CMainFrame::connectCommands() {
   connect(action(cmd::kParentFolder), &QAction::triggered, this, [] {
     if (PreviewPanePort* preview = theApp().PreviewPane) preview->ParentFolder();
   });
+  connect(action(cmd::kSaveImage), &QAction::triggered, this, [] {
+    if (PreviewPanePort* preview = theApp().PreviewPane) preview->SaveImage();
+  });
+  connect(action(cmd::kBatchProcess), &QAction::triggered, this, [] {
+    if (PreviewPanePort* preview = theApp().PreviewPane) preview->RunBatch();
+  });
   connect(action(cmd::kHelpContents), &QAction::triggered, this, [] { OpenHelpContents(); });
   connect(action(cmd::kAppAbout), &QAction::triggered, this, [this] { OnAppAbout(); });
   connect(action(cmd::kAppExit), &QAction::triggered, this, &QWidget::close);

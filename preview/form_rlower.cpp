@@ -93,6 +93,7 @@ void CFormRLower::FolderChanged(const QString& path) {
   const std::string folder = path.toStdString();
   if (!firstFolderShown_) {
     firstFolderShown_ = true;
+    saveFolder_ = path;
     const FileListPort* list = theApp().ListPane;
     const QString name = list != nullptr ? list->SelectedName() : QString();
     const CropSettings& f = panel_.fields();

@@ -54,6 +54,11 @@ class CFormRLower : public QWidget,
   void ParentFolder() override;
   void RepaintViews() override;
   void InitialUpdate() override;
+  // Save Image: the result shown, into a file the save dialog names.
+  void SaveImage() override;
+  // Batch Process: the batch dialog, then every image file of the folder
+  // (tree) through the batch road with progress and Cancel.
+  void RunBatch() override;
 
   // PipelineView.
   void showSource(const ImageBuffer& image) override;
@@ -105,6 +110,7 @@ class CFormRLower : public QWidget,
   int arrowHeight_;
   bool firstFolderShown_ = false;
   QString outputFolder_;
+  QString saveFolder_;  // the folder last saved to
   bool sourceHoldsMouse_ = false;
   int busyDepth_ = 0;
 };

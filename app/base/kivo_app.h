@@ -80,6 +80,9 @@ class PreviewPanePort {
   // The view-mode commands pass through the preview to the list.
   virtual void SetViewMode(int mode) = 0;
   virtual void ParentFolder() = 0;
+  // The Save Image and Batch Process commands.
+  virtual void SaveImage() = 0;
+  virtual void RunBatch() = 0;
   // Repaint both views (after a pane changed the source view's selection).
   virtual void RepaintViews() = 0;
   // The pane's first update, once, after the frame has built all four panes

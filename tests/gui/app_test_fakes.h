@@ -71,11 +71,15 @@ class FakePreview : public QWidget, public PreviewPanePort {
   void ApplySettings() override { ++applySettings; }
   void SetViewMode(int mode) override { viewModes.push_back(mode); }
   void ParentFolder() override { ++parentFolder; }
+  void SaveImage() override { ++saveImage; }
+  void RunBatch() override { ++runBatch; }
   void RepaintViews() override {}
   void InitialUpdate() override { initialUpdateLog().push_back("preview"); }
 
   int applySettings = 0;
   int parentFolder = 0;
+  int saveImage = 0;
+  int runBatch = 0;
   std::vector<int> viewModes;
   std::vector<QString> opened;
   QLineEdit* edit = nullptr;

@@ -107,6 +107,8 @@ class FakePreview : public PreviewPanePort {
   void ApplySettings() override {}
   void SetViewMode(int) override {}
   void ParentFolder() override {}
+  void SaveImage() override {}
+  void RunBatch() override {}
   void RepaintViews() override { ++repaints; }
 
   QStringList opened;

@@ -1,0 +1,139 @@
+// The preview pane's Save Image and Batch Process commands (see
+// form_rlower.h): the dialogs of output/dialogs over the Qt-free rules of
+// output/model, writing through the image files' writers and the batch road.
+#include <QApplication>
+#include <QFileInfo>
+
+#include "app/base/dialog_hooks.h"
+#include "app/base/message_box.h"
+#include "output/batch/batch_text.h"
+#include "output/dialogs/batch_dialogs.h"
+#include "output/dialogs/batch_process_dlg.h"
+#include "output/dialogs/save_file_dlg.h"
+#include "output/model/save_image.h"
+#include "output/model/window_batch.h"
+#include "preview/form_rlower.h"
+#include "preview/image_view.h"
+
+namespace trimlet {
+
+namespace {
+
+const char* const kSelectImageFirst = "Please select an image file first.";
+
+// The wait cursor for a scope.
+struct WaitCursor {
+  WaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
+  ~WaitCursor() { QApplication::restoreOverrideCursor(); }
+  WaitCursor(const WaitCursor&) = delete;
+  WaitCursor& operator=(const WaitCursor&) = delete;
+};
+
+}  // namespace
+
+void CFormRLower::SaveImage() {
+  if (!pipeline_.imageShown() || pipeline_.result().empty()) {
+    ShowMessage(QString::fromUtf8(kSelectImageFirst));
+    return;
+  }
+  CropSettings& f = panel_.fields();
+  const std::string name = proposedSaveName(pipeline_.currentFileName());
+  CSaveFileDlg dialog(QString::fromStdString(name), this);
+  if (!saveFolder_.isEmpty()) dialog.setDirectory(saveFolder_);
+  dialog.setQuality(f.jpegQuality);
+  dialog.setRunLength(f.targaRLE != 0);
+  if (ExecDialog(dialog) != QDialog::Accepted) return;
+
+  const QString path = dialog.chosenPath();
+  {
+    WaitCursor wait;
+    f.jpegQuality = dialog.quality();
+    f.targaRLE = dialog.runLength() ? 1 : 0;
+    const std::optional<SourceFormat> writer = writerForSave(saveExtension(path.toStdString()));
+    if (writer) {
+      WriteOptions options;
+      options.jpegQuality = f.jpegQuality;
+      options.targaRle = f.targaRLE != 0;
+      const Status written =
+          writeImageFile(*writer, path.toStdString(), pipeline_.result(), options);
+      if (!written)
+        ShowMessage(QStringLiteral("The file\n\n%1\n\ncould not be written.\n\n%2")
+                        .arg(path, QString::fromStdString(written.reason()).trimmed()));
+    }
+  }
+  if (FileListPort* list = theApp().ListPane) list->FillFromFolder(theApp().CurrentFolder);
+  saveFolder_ = QFileInfo(path).absolutePath();
+}
+
+void CFormRLower::RunBatch() {
+  CKivoApp& app = theApp();
+  CropSettings& f = panel_.fields();
+  BatchOptions options;
+  options.source = app.CurrentFolder.toStdString();
+  options.output = outputFolder_.toStdString();
+  options.format = f.outputFormat;
+  options.quality = f.jpegQuality;
+  options.runLength = f.targaRLE != 0;
+  CBatchProcessDlg dialog(options, this);
+  if (ExecDialog(dialog) != QDialog::Accepted) return;
+  options = dialog.options();
+  f.outputFormat = options.format;
+  f.jpegQuality = options.quality;
+  f.targaRLE = options.runLength ? 1 : 0;
+  outputFolder_ = QString::fromStdString(options.output);
+
+  BatchJob job = makeBatchJob(f, source_->model().wholeSelect(), pipeline_.manualRectValid());
+  if (job.gathered.additive) job.frames = pipeline_.frameList();
+  job.affix = options.affix;
+  job.affixPosition = options.postfix ? AffixPosition::kPostfix : AffixPosition::kPrefix;
+  DialogOverwritePrompt prompt(this);
+  OverwriteCheck overwrite(prompt);
+  WindowBatch batch(std::move(job), options.source, options.output, options.includeSubfolders,
+                    overwrite);
+  const int total = batch.start();
+  if (total == 0) {
+    ShowMessage(QString::fromUtf8(kNoImageFileMessage));
+    return;
+  }
+
+  CBatchProgressDlg progress(this);
+  progress.setRange(total);
+  progress.show();
+  QStringList failures;
+  BatchItem item;
+  std::string status;
+  while (!progress.cancelled() && batch.next(item, status)) {
+    progress.setStatus(QString::fromStdString(status), item.number);
+    const BatchFileResult result = batch.process(item);
+    if (!result.outcome.ok()) {
+      const std::string& where = result.outcome.kind == FileOutcome::Kind::kWriteFailed
+                                     ? result.outcome.target
+                                     : result.source;
+      failures << QString::fromStdString(where + ": " + result.outcome.reason).trimmed();
+    }
+    update();
+    // The window repaints; the progress window is modal, so only its Cancel
+    // button takes input between files.
+    QCoreApplication::processEvents();
+  }
+  const bool cancelled = progress.cancelled();
+  progress.hide();
+
+  ShowMessage(QString::fromUtf8(cancelled ? kBatchCancelledMessage : kBatchCompletedMessage));
+  if (!failures.isEmpty()) {
+    QStringList shown = failures.mid(0, 10);
+    if (failures.size() > 10) shown << QStringLiteral("...");
+    ShowMessage(QStringLiteral("%1 of the files could not be processed:\n\n%2")
+                    .arg(failures.size())
+                    .arg(shown.join(QLatin1Char('\n'))));
+  }
+  pipeline_.releaseImages();
+  if (FolderTreePort* tree = app.LeftPane) tree->SelectAndRefreshFolder(app.CurrentFolder);
+  if (FileListPort* list = app.ListPane) {
+    list->FillFromFolder(app.CurrentFolder);
+    if (!list->SelectedName().isEmpty()) OpenImage(list->SelectedName());
+  }
+  update();
+}
+
+}  // namespace trimlet
