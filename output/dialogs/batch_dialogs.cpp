@@ -49,6 +49,7 @@ CSelectDirDlg::CSelectDirDlg(const QString& path, QWidget* parent)
   tree_ = new CShellFolderTree(this);
   tree_->setObjectName(QStringLiteral("1015"));
   tree_->setAccessibleName(QStringLiteral("Folders"));
+  tree_->BuildRoots(false);
   layout->addWidget(tree_);
   layout->addWidget(okCancel(this));
   resize(360, 420);

@@ -86,6 +86,7 @@ CSaveFileDlg::CSaveFileDlg(const QString& initialName, QWidget* parent) : QFileD
   selectNameFilter(saveNameFilters().first());
   panel_.chooseType(1);
   showPanel();
+  setQuality(quality_);
 }
 
 void CSaveFileDlg::setQuality(int quality) {

@@ -16,6 +16,7 @@
 #include <functional>
 
 #include "app/base/dialog_hooks.h"
+#include "browser/shell_folder_tree.h"
 #include "output/dialogs/batch_dialogs.h"
 #include "output/dialogs/batch_process_dlg.h"
 #include "output/dialogs/output_format_dlg.h"
@@ -148,6 +149,26 @@ class OutputCommandsTest : public QObject {
     QVERIFY(child<QSlider>(dialog, "1019")->isEnabled());
     dialog.accept();
     QCOMPARE(dialog.format(), OutputFormat::kJpeg);
+  }
+
+  void theBrowseButtonChoosesAFolderInTheTree() {
+    Rig rig;
+    QDir(rig.folder()).mkdir(QStringLiteral("sub"));
+    QString shown;
+    Script script({[&](QDialog& d) {
+                     child<QAbstractButton>(d, "1005")->click();
+                     shown = child<QLineEdit>(d, "1004")->text();
+                     d.reject();
+                     return d.result();
+                   },
+                   [&](QDialog& d) {
+                     auto& select = dynamic_cast<CSelectDirDlg&>(d);
+                     select.tree()->SelectPath(rig.folder() + "sub/");
+                     select.accept();
+                     return select.result();
+                   }});
+    rig.pane->RunBatch();
+    QCOMPARE(shown, rig.folder() + "sub/");
   }
 
   void aBatchIntoANewFolderAsksToCreateItAndWritesEveryFile() {
