@@ -10,8 +10,8 @@ bool inBand(int value, int line) { return value >= line - kBand && value <= line
 
 }  // namespace
 
-int hitTest(const ViewRect& s, ViewPoint p) {
-  if (s.isNull()) return kHitOutside;
+HitCode hitTest(const ViewRect& s, ViewPoint p) {
+  if (s.isNull()) return HitCode::kOutside;
   const int l = s.left;
   const int t = s.top;
   const int r = s.right;
@@ -20,36 +20,36 @@ int hitTest(const ViewRect& s, ViewPoint p) {
   const bool bottomBand = inBand(p.y, b);
   const bool betweenBands = p.y > t + kBand && p.y < b - kBand;
   if (inBand(p.x, l)) {
-    if (topBand) return kHitTopLeft;
-    if (bottomBand) return kHitBottomLeft;
-    return betweenBands ? kHitLeft : kHitOutside;
+    if (topBand) return HitCode::kTopLeft;
+    if (bottomBand) return HitCode::kBottomLeft;
+    return betweenBands ? HitCode::kLeft : HitCode::kOutside;
   }
   if (inBand(p.x, r)) {
-    if (topBand) return kHitTopRight;
-    if (bottomBand) return kHitBottomRight;
-    return betweenBands ? kHitRight : kHitOutside;
+    if (topBand) return HitCode::kTopRight;
+    if (bottomBand) return HitCode::kBottomRight;
+    return betweenBands ? HitCode::kRight : HitCode::kOutside;
   }
   const bool betweenSides = p.x > l - kBand && p.x < r + kBand;
-  if (betweenSides && topBand) return kHitTop;
-  if (betweenSides && bottomBand) return kHitBottom;
-  return s.contains(p) ? kHitInside : kHitOutside;
+  if (betweenSides && topBand) return HitCode::kTop;
+  if (betweenSides && bottomBand) return HitCode::kBottom;
+  return s.contains(p) ? HitCode::kInside : HitCode::kOutside;
 }
 
-CursorShape cursorForHitCode(int code) {
+CursorShape cursorForHitCode(HitCode code) {
   switch (code) {
-    case kHitTopLeft:
-    case kHitBottomRight:
+    case HitCode::kTopLeft:
+    case HitCode::kBottomRight:
       return CursorShape::kDiagonalNwSe;
-    case kHitTop:
-    case kHitBottom:
+    case HitCode::kTop:
+    case HitCode::kBottom:
       return CursorShape::kVertical;
-    case kHitTopRight:
-    case kHitBottomLeft:
+    case HitCode::kTopRight:
+    case HitCode::kBottomLeft:
       return CursorShape::kDiagonalNeSw;
-    case kHitLeft:
-    case kHitRight:
+    case HitCode::kLeft:
+    case HitCode::kRight:
       return CursorShape::kHorizontal;
-    case kHitInside:
+    case HitCode::kInside:
       return CursorShape::kMove;
     default:
       return CursorShape::kCross;

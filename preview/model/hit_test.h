@@ -14,17 +14,17 @@
 
 namespace trimlet {
 
-enum HitCode {
-  kHitOutside = 0,
-  kHitBottomLeft = 1,
-  kHitBottom = 2,
-  kHitBottomRight = 3,
-  kHitLeft = 4,
-  kHitInside = 5,
-  kHitRight = 6,
-  kHitTopLeft = 7,
-  kHitTop = 8,
-  kHitTopRight = 9,
+enum class HitCode {
+  kOutside = 0,
+  kBottomLeft = 1,
+  kBottom = 2,
+  kBottomRight = 3,
+  kLeft = 4,
+  kInside = 5,
+  kRight = 6,
+  kTopLeft = 7,
+  kTop = 8,
+  kTopRight = 9,
 };
 
 enum class CursorShape {
@@ -39,9 +39,9 @@ enum class CursorShape {
 
 // The code of point p against the normalized selection s. A selection that
 // does not exist (all four values 0) has no edges to grab: always 0.
-int hitTest(const ViewRect& s, ViewPoint p);
+HitCode hitTest(const ViewRect& s, ViewPoint p);
 
 // The cursor for a hit code; unknown codes show the cross-hair.
-CursorShape cursorForHitCode(int code);
+CursorShape cursorForHitCode(HitCode code);
 
 }  // namespace trimlet

@@ -99,7 +99,7 @@ class ImageViewModel {
   Corners corners() const { return {p1_, p2_}; }
   // The crop values this view last set from a key or a released drag.
   const CropRect& cropCopy() const { return cropCopy_; }
-  int hitCode() const { return hitCode_; }
+  HitCode hitCode() const { return hitCode_; }
   bool dragging() const { return dragging_; }
   bool moved() const { return moved_; }
   bool sizeChanged() const { return sizeChanged_; }
@@ -135,7 +135,7 @@ class ImageViewModel {
   Corners savedCorners_;
   CropRect savedCrop_;
   bool hasSaved_ = false;  // a right click stored corners and crop to go back to
-  int hitCode_ = kHitOutside;
+  HitCode hitCode_ = HitCode::kOutside;
   bool hideSelection_ = false;
 };
 

@@ -27,7 +27,7 @@ ViewResponse ImageViewModel::leftButtonDown(ViewPoint p) {
   ratio_ = host_.fixedRatio() && rw > 0 && rh > 0 ? rh / rw : 0.0f;
   lastMouse_ = p;
   dragging_ = true;
-  if (hitCode_ == kHitOutside) {
+  if (hitCode_ == HitCode::kOutside) {
     const ViewRect& d = layout_.image;
     const ViewPoint anchor{std::clamp(p.x, d.left, d.right), std::clamp(p.y, d.top, d.bottom)};
     p1_ = anchor;
@@ -39,14 +39,14 @@ ViewResponse ImageViewModel::leftButtonDown(ViewPoint p) {
 ViewResponse ImageViewModel::dragStep(ViewPoint p) {
   moved_ = true;
   const DragFrame f = dragFrame();
-  if (hitCode_ == kHitOutside) {
+  if (hitCode_ == HitCode::kOutside) {
     const NewSelectionStep step = dragNewSelection(f, p1_, p);
     host_.setCrop(step.crop);
     host_.showCrop();
     p2_ = step.corner;
     return {true, std::nullopt};
   }
-  if (hitCode_ == kHitInside) {
+  if (hitCode_ == HitCode::kInside) {
     const int dx = p.x - lastMouse_.x;
     const int dy = p.y - lastMouse_.y;
     lastMouse_ = p;
@@ -114,7 +114,7 @@ ViewResponse ImageViewModel::leftButtonUp(ViewPoint) {
       host_.refreshPanel();
       response.repaint = true;
     }
-  } else if (hitCode_ == kHitOutside) {
+  } else if (hitCode_ == HitCode::kOutside) {
     selection_ = ViewRect{};
     response.repaint = true;
   }

@@ -111,7 +111,7 @@ std::optional<Corners> moveSelection(const DragFrame& f, const Corners& c, int d
   return narrow(q);
 }
 
-Corners resizeSelection(const DragFrame& f, int hitCode, const Corners& c, ViewPoint mouse,
+Corners resizeSelection(const DragFrame& f, HitCode hitCode, const Corners& c, ViewPoint mouse,
                         ViewPoint last) {
   const ViewRect& d = f.d;
   const float r = f.r;
@@ -133,28 +133,28 @@ Corners resizeSelection(const DragFrame& f, int hitCode, const Corners& c, ViewP
   const bool okY1 = ny1 < y2;
   const bool okY2 = ny2 > y1;
   switch (hitCode) {
-    case kHitLeft:
+    case HitCode::kLeft:
       if (okX1) x1 = nx1;
       break;
-    case kHitRight:
+    case HitCode::kRight:
       if (okX2) x2 = nx2;
       break;
-    case kHitTop:
+    case HitCode::kTop:
       if (okY1) y1 = ny1;
       break;
-    case kHitBottom:
+    case HitCode::kBottom:
       if (okY2) y2 = ny2;
       break;
-    case kHitTopLeft:
+    case HitCode::kTopLeft:
       if (okX1 && okY1) x1 = nx1, y1 = ny1;
       break;
-    case kHitTopRight:
+    case HitCode::kTopRight:
       if (okY1 && okX2) y1 = ny1, x2 = nx2;
       break;
-    case kHitBottomLeft:
+    case HitCode::kBottomLeft:
       if (okX1 && okY2) x1 = nx1, y2 = ny2;
       break;
-    case kHitBottomRight:
+    case HitCode::kBottomRight:
       if (okX2 && okY2) x2 = nx2, y2 = ny2;
       break;
     default:
@@ -164,18 +164,18 @@ Corners resizeSelection(const DragFrame& f, int hitCode, const Corners& c, ViewP
   // 2. With a ratio the other dimension follows.
   if (r > 0) {
     switch (hitCode) {
-      case kHitBottomLeft:
-      case kHitLeft:
-      case kHitRight:
+      case HitCode::kBottomLeft:
+      case HitCode::kLeft:
+      case HitCode::kRight:
         y2 = y1 + ratioTimes(r, x2 - x1);
         break;
-      case kHitTopLeft:
+      case HitCode::kTopLeft:
         x1 = x2 - ratioDivide(y2 - y1, r);
         break;
-      case kHitBottom:
-      case kHitBottomRight:
-      case kHitTop:
-      case kHitTopRight:
+      case HitCode::kBottom:
+      case HitCode::kBottomRight:
+      case HitCode::kTop:
+      case HitCode::kTopRight:
         x2 = x1 + ratioDivide(y2 - y1, r);
         break;
       default:
@@ -190,9 +190,9 @@ Corners resizeSelection(const DragFrame& f, int hitCode, const Corners& c, ViewP
   if (x2 > d.right) {
     x2 = d.right;
     if (r > 0) {
-      if (hitCode == kHitBottom || hitCode == kHitBottomRight || hitCode == kHitRight) {
+      if (hitCode == HitCode::kBottom || hitCode == HitCode::kBottomRight || hitCode == HitCode::kRight) {
         y2 = y1 + ratioTimes(r, d.right - x1);
-      } else if (hitCode == kHitTop || hitCode == kHitTopRight) {
+      } else if (hitCode == HitCode::kTop || hitCode == HitCode::kTopRight) {
         y1 = y2 - ratioTimes(r, d.right - x1);
       }
     }
@@ -200,9 +200,9 @@ Corners resizeSelection(const DragFrame& f, int hitCode, const Corners& c, ViewP
   if (y2 > d.bottom) {
     y2 = d.bottom;
     if (r > 0) {
-      if (hitCode == kHitBottomLeft || hitCode == kHitLeft) {
+      if (hitCode == HitCode::kBottomLeft || hitCode == HitCode::kLeft) {
         x1 = x2 - ratioDivide(d.bottom - y1, r);
-      } else if (hitCode == kHitRight) {
+      } else if (hitCode == HitCode::kRight) {
         x2 = x1 + ratioDivide(d.bottom - y1, r);
       }
     }
@@ -210,7 +210,7 @@ Corners resizeSelection(const DragFrame& f, int hitCode, const Corners& c, ViewP
   if (x1 < d.left) {
     x1 = d.left;
     if (r > 0) {
-      if (hitCode == kHitTopLeft) {
+      if (hitCode == HitCode::kTopLeft) {
         y1 = y2 - ratioTimes(r, x2 - d.left);
       } else {
         y2 = y1 + ratioTimes(r, x2 - d.left);
@@ -220,7 +220,7 @@ Corners resizeSelection(const DragFrame& f, int hitCode, const Corners& c, ViewP
   if (y1 < d.top) {
     y1 = d.top;
     if (r > 0) {
-      if (hitCode == kHitTopLeft) {
+      if (hitCode == HitCode::kTopLeft) {
         x1 = x2 - ratioDivide(y2 - d.top, r);
       } else {
         x2 = x1 + ratioDivide(y2 - d.top, r);

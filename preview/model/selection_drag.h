@@ -15,6 +15,7 @@
 #include <optional>
 
 #include "engine/settings/crop_settings.h"
+#include "preview/model/hit_test.h"
 #include "preview/model/view_geometry.h"
 
 namespace trimlet {
@@ -60,7 +61,7 @@ std::optional<Corners> moveSelection(const DragFrame& f, const Corners& c, int d
 // ratio; the right edge's own handle included, so that the selection cannot
 // end up past D's right edge), and a size reaching past the image in image
 // pixels loses one control pixel at the right or bottom.
-Corners resizeSelection(const DragFrame& f, int hitCode, const Corners& c, ViewPoint mouse,
+Corners resizeSelection(const DragFrame& f, HitCode hitCode, const Corners& c, ViewPoint mouse,
                         ViewPoint last);
 
 }  // namespace trimlet

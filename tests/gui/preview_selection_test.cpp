@@ -66,7 +66,7 @@ class PreviewSelectionTest : public QObject {
   void resizingFromTheBottomRightHandle() {
     rig->drag({60, 105}, {160, 155});
     rig->hover({160, 155});
-    QCOMPARE(rig->sourceView().model().hitCode(), int(kHitBottomRight));
+    QCOMPARE(rig->sourceView().model().hitCode(), HitCode::kBottomRight);
     QCOMPARE(rig->pane->cursor().shape(), Qt::SizeFDiagCursor);
     rig->drag({160, 155}, {190, 170});
     QCOMPARE(rig->crop(), (CropRect{20, 10, 130, 65}));

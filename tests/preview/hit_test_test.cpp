@@ -23,7 +23,7 @@ void PrintTo(const HitCase& c, std::ostream* os) {
 class HitTestTable : public ::testing::TestWithParam<HitCase> {};
 
 TEST_P(HitTestTable, GivesTheCodeOfTheBand) {
-  EXPECT_EQ(hitTest(GetParam().selection, GetParam().point), GetParam().code);
+  EXPECT_EQ(hitTest(GetParam().selection, GetParam().point), static_cast<HitCode>(GetParam().code));
 }
 
 constexpr ViewRect kSel{50, 40, 150, 120};
@@ -52,16 +52,16 @@ INSTANTIATE_TEST_SUITE_P(
         HitCase{ViewRect{}, {0, 0}, 0}, HitCase{ViewRect{}, {2, 3}, 0}));
 
 TEST(HitTestCursor, EachCodeHasItsCursor) {
-  EXPECT_EQ(cursorForHitCode(7), CursorShape::kDiagonalNwSe);
-  EXPECT_EQ(cursorForHitCode(3), CursorShape::kDiagonalNwSe);
-  EXPECT_EQ(cursorForHitCode(9), CursorShape::kDiagonalNeSw);
-  EXPECT_EQ(cursorForHitCode(1), CursorShape::kDiagonalNeSw);
-  EXPECT_EQ(cursorForHitCode(8), CursorShape::kVertical);
-  EXPECT_EQ(cursorForHitCode(2), CursorShape::kVertical);
-  EXPECT_EQ(cursorForHitCode(4), CursorShape::kHorizontal);
-  EXPECT_EQ(cursorForHitCode(6), CursorShape::kHorizontal);
-  EXPECT_EQ(cursorForHitCode(5), CursorShape::kMove);
-  EXPECT_EQ(cursorForHitCode(0), CursorShape::kCross);
+  EXPECT_EQ(cursorForHitCode(HitCode(7)), CursorShape::kDiagonalNwSe);
+  EXPECT_EQ(cursorForHitCode(HitCode(3)), CursorShape::kDiagonalNwSe);
+  EXPECT_EQ(cursorForHitCode(HitCode(9)), CursorShape::kDiagonalNeSw);
+  EXPECT_EQ(cursorForHitCode(HitCode(1)), CursorShape::kDiagonalNeSw);
+  EXPECT_EQ(cursorForHitCode(HitCode(8)), CursorShape::kVertical);
+  EXPECT_EQ(cursorForHitCode(HitCode(2)), CursorShape::kVertical);
+  EXPECT_EQ(cursorForHitCode(HitCode(4)), CursorShape::kHorizontal);
+  EXPECT_EQ(cursorForHitCode(HitCode(6)), CursorShape::kHorizontal);
+  EXPECT_EQ(cursorForHitCode(HitCode(5)), CursorShape::kMove);
+  EXPECT_EQ(cursorForHitCode(HitCode(0)), CursorShape::kCross);
 }
 
 }  // namespace

@@ -116,7 +116,7 @@ TEST_F(ImageViewMouse, ResizeIsRefusedNotMirrored) {
   show(400, 400, 402, 402);
   drag({100, 100}, {200, 150});
   view.mouseMove({200, 125});  // right edge
-  EXPECT_EQ(view.hitCode(), kHitRight);
+  EXPECT_EQ(view.hitCode(), HitCode::kRight);
   view.leftButtonDown({200, 125});
   view.mouseMove({50, 125});  // past the left edge
   view.leftButtonUp({50, 125});
@@ -147,7 +147,7 @@ TEST_F(ImageViewMouse, ClickOutsideEmptiesTheSelectionButKeepsTheValues) {
   EXPECT_EQ(host.count("apply"), applies);
   // Nothing is left to grab near the control's corner.
   view.mouseMove({2, 2});
-  EXPECT_EQ(view.hitCode(), kHitOutside);
+  EXPECT_EQ(view.hitCode(), HitCode::kOutside);
 }
 
 TEST_F(ImageViewMouse, ReleaseRunsThePipelineOnlyOnceAnImageWasSeen) {

@@ -115,12 +115,12 @@ TEST(MoveSelection, RefusesWhatPassesTheImageInImagePixels) {
 struct ResizeCase {
   const char* name;
   float r;
-  int code;
+  HitCode code;
   int dx, dy;
   Corners expected;
 };
 void PrintTo(const ResizeCase& c, std::ostream* os) {
-  *os << c.name << " (code " << c.code << ", by " << c.dx << ", " << c.dy << ")";
+  *os << c.name << " (code " << static_cast<int>(c.code) << ", by " << c.dx << ", " << c.dy << ")";
 }
 
 class ResizeSelection : public ::testing::TestWithParam<ResizeCase> {};
@@ -146,43 +146,43 @@ const Corners kStart{{100, 100}, {200, 200}};
 INSTANTIATE_TEST_SUITE_P(
     Free, ResizeSelection,
     ::testing::Values(
-        ResizeCase{"right wider", 0, kHitRight, 50, 0, {{100, 100}, {250, 200}}},
-        ResizeCase{"right onto left refused", 0, kHitRight, -100, 0, kStart},
-        ResizeCase{"right past left refused, not mirrored", 0, kHitRight, -150, 0, kStart},
-        ResizeCase{"left up to one pixel", 0, kHitLeft, 99, 0, {{199, 100}, {200, 200}}},
-        ResizeCase{"top onto bottom refused", 0, kHitTop, 0, 100, kStart},
-        ResizeCase{"bottom taller", 0, kHitBottom, 5, 30, {{100, 100}, {200, 230}}},
+        ResizeCase{"right wider", 0, HitCode::kRight, 50, 0, {{100, 100}, {250, 200}}},
+        ResizeCase{"right onto left refused", 0, HitCode::kRight, -100, 0, kStart},
+        ResizeCase{"right past left refused, not mirrored", 0, HitCode::kRight, -150, 0, kStart},
+        ResizeCase{"left up to one pixel", 0, HitCode::kLeft, 99, 0, {{199, 100}, {200, 200}}},
+        ResizeCase{"top onto bottom refused", 0, HitCode::kTop, 0, 100, kStart},
+        ResizeCase{"bottom taller", 0, HitCode::kBottom, 5, 30, {{100, 100}, {200, 230}}},
         // A corner moves both edges or neither.
-        ResizeCase{"corner refused by x", 0, kHitTopLeft, 100, 50, kStart},
-        ResizeCase{"corner refused by y", 0, kHitTopLeft, 50, 100, kStart},
-        ResizeCase{"corner both", 0, kHitTopLeft, 50, 60, {{150, 160}, {200, 200}}},
-        ResizeCase{"top-right", 0, kHitTopRight, 10, -10, {{100, 90}, {210, 200}}},
-        ResizeCase{"bottom-left", 0, kHitBottomLeft, -10, 10, {{90, 100}, {200, 210}}},
-        ResizeCase{"kept inside D", 0, kHitBottomRight, 300, 300, {{100, 100}, {401, 401}}},
-        ResizeCase{"top kept inside D", 0, kHitTop, 0, -150, {{100, 1}, {200, 200}}}));
+        ResizeCase{"corner refused by x", 0, HitCode::kTopLeft, 100, 50, kStart},
+        ResizeCase{"corner refused by y", 0, HitCode::kTopLeft, 50, 100, kStart},
+        ResizeCase{"corner both", 0, HitCode::kTopLeft, 50, 60, {{150, 160}, {200, 200}}},
+        ResizeCase{"top-right", 0, HitCode::kTopRight, 10, -10, {{100, 90}, {210, 200}}},
+        ResizeCase{"bottom-left", 0, HitCode::kBottomLeft, -10, 10, {{90, 100}, {200, 210}}},
+        ResizeCase{"kept inside D", 0, HitCode::kBottomRight, 300, 300, {{100, 100}, {401, 401}}},
+        ResizeCase{"top kept inside D", 0, HitCode::kTop, 0, -150, {{100, 1}, {200, 200}}}));
 
 INSTANTIATE_TEST_SUITE_P(
     Ratio, ResizeSelection,
     ::testing::Values(
         // r = 0.75: the height follows the width, or the width the height.
-        ResizeCase{"right, height follows", 0.75f, kHitRight, 100, 0, {{100, 100}, {300, 250}}},
-        ResizeCase{"bottom, width follows", 0.75f, kHitBottom, 0, 50, {{100, 100}, {300, 250}}},
-        ResizeCase{"top-left, left follows", 0.75f, kHitTopLeft, -40, -40, {{14, 60}, {200, 200}}},
+        ResizeCase{"right, height follows", 0.75f, HitCode::kRight, 100, 0, {{100, 100}, {300, 250}}},
+        ResizeCase{"bottom, width follows", 0.75f, HitCode::kBottom, 0, 50, {{100, 100}, {300, 250}}},
+        ResizeCase{"top-left, left follows", 0.75f, HitCode::kTopLeft, -40, -40, {{14, 60}, {200, 200}}},
         ResizeCase{"bottom-right stops at the right",
                    0.75f,
-                   kHitBottomRight,
+                   HitCode::kBottomRight,
                    300,
                    250,
                    {{100, 100}, {401, 325}}},
         // Dragging the right edge far out: both clamps apply, and the bottom
         // one must not widen the selection past D again.
-        ResizeCase{"right stops at the right", 0.75f, kHitRight, 400, 0, {{100, 100}, {401, 325}}},
-        ResizeCase{"left stops at the left", 0.75f, kHitLeft, -200, 0, {{1, 100}, {200, 249}}}));
+        ResizeCase{"right stops at the right", 0.75f, HitCode::kRight, 400, 0, {{100, 100}, {401, 325}}},
+        ResizeCase{"left stops at the left", 0.75f, HitCode::kLeft, -200, 0, {{1, 100}, {200, 249}}}));
 
 TEST(ResizeSelectionScaled, GivesUpAPixelThatPassesTheImage) {
   // 1009 x 1000: x2 at D.right gives 505 + 505 > 1009, one pixel comes off.
   const Corners got =
-      resizeSelection(overshooting(), kHitRight, {{51, 10}, {90, 20}}, {80, 15}, {60, 15});
+      resizeSelection(overshooting(), HitCode::kRight, {{51, 10}, {90, 20}}, {80, 15}, {60, 15});
   EXPECT_EQ(got, (Corners{{51, 10}, {100, 20}}));
 }
 
