@@ -22,7 +22,8 @@ const std::vector<CommandInfo>& commandTable() {
       {kHelpContents, "&Contents", "", "", ":/app/toolbar/help.png", false, true},
       {kParentFolder, "Open parent directory", "Move to parent directory.",
        "Open parent directory", ":/app/toolbar/parent_folder.png", false, true},
-      {kManualCrop, "Manual crop", "Image crop manually", "Manual crop", nullptr, false, false},
+      {kManualCrop, "&Manual Crop...\tCtrl+M", "Crop one image by hand", "Manual Crop",
+       ":/app/toolbar/manual_crop.png", false, false},
       {kDetailsView, "&Details\tCtrl+3", "Report view.", "Report", ":/app/toolbar/details.png",
        true, true},
       {kAppAbout, "&About kivo...", "Display program information, version number and copyright",
@@ -43,7 +44,7 @@ const CommandInfo* findCommand(int id) {
 const std::vector<MenuPopup>& menuLayout() {
   using namespace cmd;
   static const std::vector<MenuPopup> layout = {
-      {"&File", {kSaveImage, kSeparator, kBatchProcess, kSeparator, kAppExit}},
+      {"&File", {kSaveImage, kSeparator, kBatchProcess, kManualCrop, kSeparator, kAppExit}},
       {"&View", {kLargeIconView, kSmallIconView, kDetailsView, kThumbnailView}},
       {"&Help", {kHelpContents, kSeparator, kAppAbout}},
   };
@@ -53,8 +54,8 @@ const std::vector<MenuPopup>& menuLayout() {
 const std::vector<int>& toolBarLayout() {
   using namespace cmd;
   static const std::vector<int> layout = {
-      kSaveImage,     kBatchProcess,  kSeparator,    kParentFolder,  kSeparator, kLargeIconView,
-      kSmallIconView, kDetailsView,   kThumbnailView, kSeparator,    kHelpContents,
+      kSaveImage,     kBatchProcess,  kManualCrop,    kSeparator,    kParentFolder, kSeparator,
+      kLargeIconView, kSmallIconView, kDetailsView,   kThumbnailView, kSeparator,    kHelpContents,
   };
   return layout;
 }
@@ -64,7 +65,7 @@ const std::vector<Accelerator>& acceleratorTable() {
   static const std::vector<Accelerator> table = {
       {"Ctrl+1", kLargeIconView}, {"Ctrl+2", kSmallIconView}, {"Ctrl+3", kDetailsView},
       {"Ctrl+4", kThumbnailView}, {"Ctrl+B", kBatchProcess},  {"Ctrl+S", kSaveImage},
-      {"Alt+X", kAppExit},
+      {"Ctrl+M", kManualCrop},    {"Alt+X", kAppExit},
   };
   return table;
 }

@@ -120,6 +120,9 @@ void CMainFrame::connectCommands() {
   connect(action(cmd::kBatchProcess), &QAction::triggered, this, [] {
     if (PreviewPanePort* preview = theApp().PreviewPane) preview->RunBatch();
   });
+  connect(action(cmd::kManualCrop), &QAction::triggered, this, [] {
+    if (PreviewPanePort* preview = theApp().PreviewPane) preview->OpenManualCrop();
+  });
   connect(action(cmd::kHelpContents), &QAction::triggered, this, [] { OpenHelpContents(); });
   connect(action(cmd::kAppAbout), &QAction::triggered, this, [this] { OnAppAbout(); });
   connect(action(cmd::kAppExit), &QAction::triggered, this, &QWidget::close);
@@ -187,5 +190,7 @@ void CMainFrame::SaveWindowState() {
   if (!normal.isValid()) normal = normalRect_;
   writeWindowInfo(*store, normal, isMaximized(), viewMode_);
 }
+
+void CMainFrame::EnableManualCrop(bool on) { action(cmd::kManualCrop)->setEnabled(on); }
 
 }  // namespace trimlet

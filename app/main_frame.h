@@ -51,6 +51,7 @@ class CMainFrame : public QMainWindow, public MainFramePort {
   void SetStatusValues(int sourceWidth, int sourceHeight, int resultWidth, int resultHeight,
                        int sourceScale, int resultScale) override;
   void SetTitle(const QString& title) override;
+  void EnableManualCrop(bool on) override;
 
   // The panes' first updates, in the order tree, list, settings, preview.
   void InitialUpdateFrame();

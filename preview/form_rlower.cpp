@@ -156,13 +156,17 @@ void CFormRLower::clearViews() {
 }
 
 void CFormRLower::imageOpened(const std::string& name) {
-  if (MainFramePort* frame = theApp().MainFrame)
+  if (MainFramePort* frame = theApp().MainFrame) {
     frame->SetTitle(QString::fromStdString(previewTitle(name)));
+    frame->EnableManualCrop(sourceFormatOf(name) != SourceFormat::kNone);
+  }
 }
 
 void CFormRLower::previewCleared() {
-  if (MainFramePort* frame = theApp().MainFrame)
+  if (MainFramePort* frame = theApp().MainFrame) {
     frame->SetTitle(QString::fromStdString(previewTitle(std::string())));
+    frame->EnableManualCrop(false);
+  }
 }
 
 void CFormRLower::updateStatus(const StatusSizes& sizes) {

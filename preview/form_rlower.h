@@ -59,6 +59,9 @@ class CFormRLower : public QWidget,
   // Batch Process: the batch dialog, then every image file of the folder
   // (tree) through the batch road with progress and Cancel.
   void RunBatch() override;
+  // Manual Crop: the manual cropping window on the file shown, stepping
+  // through the image files of its folder.
+  void OpenManualCrop() override;
 
   // PipelineView.
   void showSource(const ImageBuffer& image) override;

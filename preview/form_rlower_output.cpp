@@ -11,6 +11,8 @@
 #include "output/dialogs/batch_process_dlg.h"
 #include "output/dialogs/save_file_dlg.h"
 #include "output/model/save_image.h"
+#include "manualcrop/manual_crop_dlg.h"
+#include "manualcrop/model/manual_crop_files.h"
 #include "output/model/window_batch.h"
 #include "preview/form_rlower.h"
 #include "preview/image_view.h"
@@ -134,6 +136,33 @@ void CFormRLower::RunBatch() {
     if (!list->SelectedName().isEmpty()) OpenImage(list->SelectedName());
   }
   update();
+}
+
+void CFormRLower::OpenManualCrop() {
+  if (!pipeline_.imageShown()) {
+    ShowMessage(QString::fromUtf8(kSelectImageFirst));
+    return;
+  }
+  CKivoApp& app = theApp();
+  const CropSettings& f = panel_.fields();
+  const GatheredSettings& copy = pipeline_.settingsCopy();
+  ManualCropSetup setup;
+  setup.folder = pipeline_.currentFolder();
+  setup.fileName = pipeline_.currentFileName();
+  setup.files = manualCropFiles(setup.folder);
+  setup.jpegQuality = f.jpegQuality;
+  setup.targaRle = f.targaRLE != 0;
+  setup.tolerance = copy.tolerance;
+  setup.filterSize = copy.filterSize;
+  setup.noiseThreshold = copy.noiseThreshold;
+  setup.saveFolder = outputFolder_;
+  CManualCropDlg dialog(setup, app.Store, this);
+  ExecDialog(dialog);
+  CropSettings& fields = panel_.fields();
+  fields.jpegQuality = dialog.jpegQuality();
+  fields.targaRLE = dialog.targaRle() ? 1 : 0;
+  if (FileListPort* list = app.ListPane) list->FillFromFolder(app.CurrentFolder);
+  if (!dialog.savedFolder().isEmpty()) outputFolder_ = dialog.savedFolder();
 }
 
 }  // namespace trimlet

@@ -83,6 +83,7 @@ class PreviewPanePort {
   // The Save Image and Batch Process commands.
   virtual void SaveImage() = 0;
   virtual void RunBatch() = 0;
+  virtual void OpenManualCrop() = 0;
   // Repaint both views (after a pane changed the source view's selection).
   virtual void RepaintViews() = 0;
   // The pane's first update, once, after the frame has built all four panes
@@ -99,6 +100,8 @@ class MainFramePort {
   virtual void SetStatusValues(int sourceWidth, int sourceHeight, int resultWidth,
                                int resultHeight, int sourceScale, int resultScale) = 0;
   virtual void SetTitle(const QString& title) = 0;
+  // Manual Crop is offered while an image is shown.
+  virtual void EnableManualCrop(bool /*on*/) {}
 };
 
 class CKivoApp {

@@ -18,6 +18,9 @@ bool show(MessageKind kind, const QString& caption, const QString& text) {
   if (kind == MessageKind::kYesNo)
     return QMessageBox::warning(owner, caption, text, QMessageBox::Yes | QMessageBox::No) ==
            QMessageBox::Yes;
+  if (kind == MessageKind::kOkCancel)
+    return QMessageBox::warning(owner, caption, text, QMessageBox::Ok | QMessageBox::Cancel) ==
+           QMessageBox::Ok;
   QMessageBox::warning(owner, caption, text, QMessageBox::Ok);
   return true;
 }
@@ -27,6 +30,7 @@ bool show(MessageKind kind, const QString& caption, const QString& text) {
 void ShowMessage(const QString& text) { show(MessageKind::kMessage, "Trimlet", text); }
 void ShowError(const QString& text) { show(MessageKind::kError, "Error", text); }
 bool AskYesNo(const QString& text) { return show(MessageKind::kYesNo, "Trimlet", text); }
+bool AskOkCancel(const QString& text) { return show(MessageKind::kOkCancel, "Trimlet", text); }
 void SetMessageHandler(MessageHandler h) { handler() = std::move(h); }
 
 }  // namespace trimlet

@@ -5,6 +5,7 @@
 //   ShowMessage(text)   caption "Trimlet", OK, exclamation icon.
 //   ShowError(text)     caption "Error" (the bitmap reader's failures).
 //   AskYesNo(text)      caption "Trimlet", Yes and No, exclamation icon.
+//   AskOkCancel(text)   caption "Trimlet", OK and Cancel, exclamation icon.
 
 #include <QString>
 
@@ -12,7 +13,7 @@
 
 namespace trimlet {
 
-enum class MessageKind { kMessage, kError, kYesNo };
+enum class MessageKind { kMessage, kError, kYesNo, kOkCancel };
 
 // Returns true for "Yes" (and for OK).
 using MessageHandler =
@@ -21,6 +22,7 @@ using MessageHandler =
 void ShowMessage(const QString& text);
 void ShowError(const QString& text);
 bool AskYesNo(const QString& text);
+bool AskOkCancel(const QString& text);
 
 // Replaces the message boxes (tests); an empty handler restores them.
 void SetMessageHandler(MessageHandler handler);

@@ -33,6 +33,11 @@ button batch \
   -draw "rectangle 3,3 10,11" -draw "rectangle 5,5 12,13" \
   -stroke none -fill '#2f9e3f' -draw "polygon 10,7 15,10 10,14"
 
+# Manual Crop: a tilted picture with a dashed cutting frame.
+button manual_crop \
+  -fill '#7fb2e5' -stroke "$ink" -draw "polygon 3,2 13,4 11,13 1,11" \
+  -stroke '#c82a2a' -fill none -draw "rectangle 4,5 10,10"
+
 # Parent folder: a folder with an arrow pointing up.
 button parent_folder \
   -fill '#e8c252' -stroke '#8a6a1a' -draw "polygon 0,3 5,3 6,4 14,4 14,13 0,13" \

@@ -73,6 +73,7 @@ class FakePreview : public QWidget, public PreviewPanePort {
   void ParentFolder() override { ++parentFolder; }
   void SaveImage() override { ++saveImage; }
   void RunBatch() override { ++runBatch; }
+  void OpenManualCrop() override { ++manualCrop; }
   void RepaintViews() override {}
   void InitialUpdate() override { initialUpdateLog().push_back("preview"); }
 
@@ -80,6 +81,7 @@ class FakePreview : public QWidget, public PreviewPanePort {
   int parentFolder = 0;
   int saveImage = 0;
   int runBatch = 0;
+  int manualCrop = 0;
   std::vector<int> viewModes;
   std::vector<QString> opened;
   QLineEdit* edit = nullptr;

@@ -109,6 +109,7 @@ class FakePreview : public PreviewPanePort {
   void ParentFolder() override {}
   void SaveImage() override {}
   void RunBatch() override {}
+  void OpenManualCrop() override {}
   void RepaintViews() override { ++repaints; }
 
   QStringList opened;

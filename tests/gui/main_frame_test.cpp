@@ -79,8 +79,9 @@ class MainFrameTest : public QObject {
     QTest::newRow("File 0") << 0 << 0 << "32776" << "&Save Image\tCtrl+S";
     QTest::newRow("File 1") << 0 << 1 << "" << "";
     QTest::newRow("File 2") << 0 << 2 << "32775" << "&Batch Process\tCtrl+B";
-    QTest::newRow("File 3") << 0 << 3 << "" << "";
-    QTest::newRow("File 4") << 0 << 4 << "57665" << "E&xit";
+    QTest::newRow("File 3") << 0 << 3 << "32797" << "&Manual Crop...\tCtrl+M";
+    QTest::newRow("File 4") << 0 << 4 << "" << "";
+    QTest::newRow("File 5") << 0 << 5 << "57665" << "E&xit";
     QTest::newRow("View 0") << 1 << 0 << "32772" << "&Large Icon\tCtrl+1";
     QTest::newRow("View 1") << 1 << 1 << "32773" << "&Small Icon\tCtrl+2";
     QTest::newRow("View 2") << 1 << 2 << "32801" << "&Details\tCtrl+3";
@@ -98,7 +99,7 @@ class MainFrameTest : public QObject {
     makeFrame();
     const QList<QAction*> popups = frame_->menuBar()->actions();
     const QList<QAction*> items = popups.at(popup)->menu()->actions();
-    static const int kCounts[] = {5, 4, 3};
+    static const int kCounts[] = {6, 4, 3};
     QCOMPARE(items.size(), kCounts[popup]);
     QAction* item = items.at(row);
     if (id.isEmpty()) {
@@ -118,8 +119,8 @@ class MainFrameTest : public QObject {
     for (QAction* action : frame_->toolBar()->actions()) {
       ids << (action->isSeparator() ? QStringLiteral("|") : idOf(action));
     }
-    QCOMPARE(ids, (QStringList{"32776", "32775", "|", "32778", "|", "32772", "32773", "32801",
-                               "32771", "|", "32777"}));
+    QCOMPARE(ids, (QStringList{"32776", "32775", "32797", "|", "32778", "|", "32772", "32773",
+                               "32801", "32771", "|", "32777"}));
     QCOMPARE(frame_->toolBar()->iconSize(), QSize(16, 15));
     QVERIFY(!frame_->toolBar()->isMovable());
     QVERIFY(!frame_->toolBar()->isFloatable());
@@ -139,7 +140,7 @@ class MainFrameTest : public QObject {
                            << "Batch process";
     QTest::newRow("save") << 32776 << "Save previewed image" << "Save Image";
     QTest::newRow("parent") << 32778 << "Move to parent directory." << "Open parent directory";
-    QTest::newRow("manual crop") << 32797 << "Image crop manually" << "Manual crop";
+    QTest::newRow("manual crop") << 32797 << "Crop one image by hand" << "Manual Crop";
     QTest::newRow("details") << 32801 << "Report view." << "Report";
     QTest::newRow("about") << 57664
                            << "Display program information, version number and copyright"
@@ -246,7 +247,7 @@ class MainFrameTest : public QObject {
     expectChecks(mode);
   }
 
-  void saveAndBatchGoToThePreviewAndManualCropIsOfferedNowhere() {
+  void saveBatchAndManualCropGoToThePreview() {
     showFrame();
     QVERIFY(frame_->action(cmd::kSaveImage)->isEnabled());
     QVERIFY(frame_->action(cmd::kBatchProcess)->isEnabled());
@@ -254,12 +255,17 @@ class MainFrameTest : public QObject {
     frame_->action(cmd::kBatchProcess)->trigger();
     QCOMPARE(fakePreview()->saveImage, 1);
     QCOMPARE(fakePreview()->runBatch, 1);
+    // Manual Crop waits for an image to be shown.
     QVERIFY(!frame_->action(cmd::kManualCrop)->isEnabled());
-    // Manual crop is offered nowhere.
-    for (QAction* popup : frame_->menuBar()->actions()) {
-      QVERIFY(!popup->menu()->actions().contains(frame_->action(cmd::kManualCrop)));
-    }
-    QVERIFY(!frame_->toolBar()->actions().contains(frame_->action(cmd::kManualCrop)));
+    frame_->EnableManualCrop(true);
+    frame_->action(cmd::kManualCrop)->trigger();
+    QCOMPARE(fakePreview()->manualCrop, 1);
+    // Manual Crop is offered in the File menu, on the toolbar and by Ctrl+M.
+    QVERIFY(frame_->menuBar()->actions().at(0)->menu()->actions().contains(
+        frame_->action(cmd::kManualCrop)));
+    QVERIFY(frame_->toolBar()->actions().contains(frame_->action(cmd::kManualCrop)));
+    QTest::keyClick(frame_->windowHandle(), Qt::Key_M, Qt::ControlModifier);
+    QCOMPARE(fakePreview()->manualCrop, 2);
     // Ctrl+S saves.
     QSignalSpy saved(frame_->action(cmd::kSaveImage), &QAction::triggered);
     QTest::keyClick(frame_->windowHandle(), Qt::Key_S, Qt::ControlModifier);
