@@ -19,6 +19,8 @@ namespace {
 constexpr double kRunsPerBlock = 32;
 constexpr int kMinBlockColumns = 64;
 constexpr int kMaxBlockColumns = 512;
+// Runs shorter than this on average are fetched pixel by pixel.
+constexpr size_t kShortRun = 4;
 
 // Copies a run of pixels in pieces of eight, so that runs of one length or
 // another take the same path: up to seven pixels more are read after the
@@ -53,6 +55,7 @@ ColumnPlan::ColumnPlan(const ShearPlan& plan)
     columns_.add(v);
     v = v - s;
   }
+  fetchOffset_.resize(W1);
   for (int j = 0; j < W1; ++j) {
     const LineWeight weight = columns_[j];
     std::fill_n(&multipliers_[static_cast<size_t>(j) * 4], 4, weight.multiplier);
@@ -78,6 +81,11 @@ ColumnPlan::ColumnPlan(const ShearPlan& plan)
     widestBlock_ = std::max(widestBlock_, block.end - block.begin);
     widestSpan_ = std::max(widestSpan_, block.highestOffset - block.lowestOffset);
   }
+  shortRuns_ = runs_.size() * kShortRun > size_t(W1);
+  for (const Block& block : blocks_)
+    for (int j = block.begin; j < block.end; ++j)
+      fetchOffset_[j] =
+          int64_t(j - block.begin) * 4 - int64_t(columns_[j].offset) * int64_t(tileStride());
 }
 
 void ColumnPlan::sourceRows(const Block& block, int64_t r0, int64_t r1, int64_t* low,
@@ -92,9 +100,16 @@ void ColumnPlan::makeRow(int64_t r, const Block& block, const Tile& tile, uint8_
                          uint8_t* leftBelow) const {
   // Runs whose source row i = r - offset lies in [0, n).
   const auto [gatherBegin, gatherEnd] = runsWithOffsetIn(block, r - n_ + 1, r);
-  for (auto run = gatherBegin; run != gatherEnd; ++run)
-    copyPixels(row + size_t(run->begin) * 4, tileAt(tile, r - run->offset, run->begin),
-               run->end - run->begin);
+  if (shortRuns_ && gatherBegin != gatherEnd) {
+    const uint8_t* base = tile.pixels + (r - tile.firstRow) * int64_t(tile.stride);
+    const int64_t* fetch = fetchOffset_.data();
+    for (int j = gatherBegin->begin, end = (gatherEnd - 1)->end; j < end; ++j)
+      std::memcpy(row + size_t(j) * 4, base + fetch[j], 4);
+  } else {
+    for (auto run = gatherBegin; run != gatherEnd; ++run)
+      copyPixels(row + size_t(run->begin) * 4, tileAt(tile, r - run->offset, run->begin),
+                 run->end - run->begin);
+  }
   if (gatherBegin != gatherEnd) {
     const size_t from = size_t(gatherBegin->begin) * 4;
     blendAcrossRows(row + from, leftBelow + from, &multipliers_[from],

@@ -56,7 +56,11 @@ class ColumnPlan {
   explicit ColumnPlan(const ShearPlan& plan);
 
   const std::vector<Block>& blocks() const { return blocks_; }
+  // Whether the offsets rise along the columns (else they fall).
+  bool rising() const { return rising_; }
   int widestBlock() const { return widestBlock_; }
+  // The tiles' row stride in bytes: tiles must be laid out with it.
+  size_t tileStride() const { return size_t(widestBlock_) * 4; }
   int widestSpan() const { return widestSpan_; }  // of highest - lowest offset
 
   // The source rows a band of output rows [r0, r1) of a block reads:
@@ -87,6 +91,10 @@ class ColumnPlan {
   std::vector<uint16_t> multipliers_;  // one per byte
   std::vector<Run> runs_;
   std::vector<Block> blocks_;
+  // With short runs, column j's pixel of output row r is fetched alone, at
+  // byte (r - tile.firstRow) * tileStride() + fetchOffset_[j] of the tile.
+  bool shortRuns_ = false;
+  std::vector<int64_t> fetchOffset_;
   int widestBlock_ = 0;
   int widestSpan_ = 0;
 };

@@ -40,6 +40,25 @@ struct Scratch {
   std::unique_ptr<uint8_t[]> line;  // a window of a quarter-turned source row
 };
 
+constexpr int kPrefetchRows = 6;
+
+// Asks for the source pixels a later row will read for the columns
+// [begin, end) of the first shear (its offset differs little from this
+// row's): a few hundred bytes of one row after another are too short for the
+// hardware to see coming.
+void prefetchSource(const QuarterView& view, const LineWeight& weight, int64_t i, int begin,
+                    int end) {
+#if defined(__GNUC__)
+  if (view.pixelStep != 1) return;
+  const int64_t first = std::max<int64_t>(0, int64_t(begin) - weight.offset - 2);
+  const int64_t last = std::min<int64_t>(view.width, int64_t(end) - weight.offset + 2);
+  const uint8_t* row = view.pixels + (view.origin + i * view.rowStep) * 4;
+  for (int64_t x = first; x < last; x += 16) __builtin_prefetch(row + x * 4);
+#else
+  (void)view, (void)weight, (void)i, (void)begin, (void)end;
+#endif
+}
+
 // Positions [begin, end) of the first shear's row i into `out`.
 void firstShearWindow(const QuarterView& view, const ShearPlan& plan, const LineWeight& weight,
                       int64_t i, int begin, int end, uint8_t* out, uint8_t* line) {
@@ -79,7 +98,7 @@ void shearInBands(const QuarterView& view, const ShearPlan& plan, ImageBuffer* o
   }
 
   const size_t rowBytes = static_cast<size_t>(W1) * 4 + kPixelSlack;
-  const size_t tileStride = static_cast<size_t>(columns.widestBlock()) * 4;
+  const size_t tileStride = columns.tileStride();
   const size_t tileRows = static_cast<size_t>(kBandRows) + columns.widestSpan() + 3;
   const size_t tileBytes = tileRows * tileStride;
   const size_t blockCount = columns.blocks().size();
@@ -105,10 +124,29 @@ void shearInBands(const QuarterView& view, const ShearPlan& plan, ImageBuffer* o
         if (lows[b] < highs[b])
           lowest = std::min(lowest, lows[b]), highest = std::max(highest, highs[b]);
       }
-      // Source rows in order, each across the blocks that need it.
+      // Source rows in order, each across the blocks that need it: a range
+      // of blocks, as the blocks' rows move monotonically along them.
+      const bool rising = columns.rising();
       for (int64_t i = lowest; i < highest; ++i) {
-        for (size_t b = 0; b < blockCount; ++b) {
-          if (i < lows[b] || i >= highs[b]) continue;
+        auto firstWhere = [&](auto&& test) {
+          size_t a = 0, z = blockCount;
+          while (a < z) {
+            const size_t mid = (a + z) / 2;
+            if (test(mid))
+              z = mid;
+            else
+              a = mid + 1;
+          }
+          return a;
+        };
+        const size_t from = rising ? firstWhere([&](size_t b) { return lows[b] <= i; })
+                                   : firstWhere([&](size_t b) { return highs[b] > i; });
+        const size_t to = rising ? firstWhere([&](size_t b) { return highs[b] <= i; })
+                                 : firstWhere([&](size_t b) { return lows[b] > i; });
+        if (from < to && i + kPrefetchRows < H)
+          prefetchSource(view, firstRows[int(i)], i + kPrefetchRows, columns.blocks()[from].begin,
+                         columns.blocks()[to - 1].end);
+        for (size_t b = from; b < to; ++b) {
           const ColumnPlan::Block& block = columns.blocks()[b];
           firstShearWindow(view, plan, firstRows[int(i)], i, block.begin, block.end,
                            tiles + b * tileBytes + (i - lows[b]) * tileStride,

@@ -53,9 +53,15 @@ void fillPixels(uint8_t* destination, int64_t count, uint32_t pixel) {
 void skewWindow(const uint8_t* source, int64_t first, int n, const LineWeight& weight,
                 int64_t begin, int64_t end, uint8_t* out, uint32_t background, bool edgeBlending) {
   if (n <= 0 || begin >= end) return;
+  const int64_t o = weight.offset;
+  if (!weight.table && begin > o && end <= o + n) {
+    // Only source pixels 1 .. n - 1: the usual window inside a line.
+    blendAlongRow(source + (begin - o - first) * 4, out, static_cast<size_t>(end - begin) * 4,
+                  weight.multiplier);
+    return;
+  }
   const ConstBytePixels in{source};
   const BytePixels to{out};
-  const int64_t o = weight.offset;
   auto at = [&](int64_t x) { return in.load(x - first); };
   auto left = [&](uint32_t p) {
     return weight.table ? leftPart(p, weight.table) : leftByMultiplier(p, weight.multiplier);
