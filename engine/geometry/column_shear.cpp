@@ -56,10 +56,15 @@ ColumnPlan::ColumnPlan(const ShearPlan& plan)
     v = v - s;
   }
   fetchOffset_.resize(W1);
+  const int step = rising_ ? 1 : -1;
   for (int j = 0; j < W1; ++j) {
     const LineWeight weight = columns_[j];
     std::fill_n(&multipliers_[static_cast<size_t>(j) * 4], 4, weight.multiplier);
-    if (j % blockColumns == 0) {
+    // A new block when this one is wide enough, or (never with |s| <= 1)
+    // when the offset does not move by one step.
+    const int previous = j > 0 ? columns_[j - 1].offset : 0;
+    if (j == 0 || j - blocks_.back().begin >= blockColumns ||
+        (weight.offset != previous && weight.offset != previous + step)) {
       Block block;
       block.begin = block.end = j;
       block.runBegin = block.runEnd = runs_.size();
@@ -67,12 +72,9 @@ ColumnPlan::ColumnPlan(const ShearPlan& plan)
       blocks_.push_back(block);
     }
     Block& block = blocks_.back();
-    if (runs_.size() == block.runBegin || runs_.back().offset != weight.offset) {
-      if (runs_.size() != block.runBegin &&
-          weight.offset - runs_.back().offset != (rising_ ? 1 : -1))
-        block.unitSteps = false;
+    if (runs_.size() == block.runBegin || runs_.back().offset != weight.offset)
       runs_.push_back({j, j + 1, weight.offset});
-    } else
+    else
       runs_.back().end = j + 1;
     block.end = j + 1;
     block.runEnd = runs_.size();
@@ -142,35 +144,18 @@ void ColumnPlan::makeRow(int64_t r, const Block& block, const Tile& tile, uint8_
   fillPixels(row + size_t(tail) * 4, block.end - tail, background_);
 }
 
-// The runs of the block whose offset lies in [low, high]: consecutive, as
-// the offsets rise (or fall) along the columns. Neighbouring runs' offsets
-// differ by one (a column's v differs from the next one's by |s| <= 1), so
-// the runs are found by arithmetic; a block where that does not hold is
-// searched.
+// The runs of the block whose offset lies in [low, high]: consecutive, and
+// as neighbouring runs' offsets differ by one step (a column's v differs from
+// the next one's by |s| <= 1; the blocks are cut where that would not hold),
+// found by arithmetic.
 std::pair<ColumnPlan::RunIterator, ColumnPlan::RunIterator> ColumnPlan::runsWithOffsetIn(
     const Block& block, int64_t low, int64_t high) const {
   const RunIterator first = runs_.begin() + block.runBegin;
-  const RunIterator last = runs_.begin() + block.runEnd;
-  const int64_t count = last - first;
-  if (block.unitSteps) {
-    const int64_t o = first->offset;
-    int64_t from = rising_ ? low - o : o - high;
-    int64_t to = rising_ ? high - o + 1 : o - low + 1;
-    from = std::clamp<int64_t>(from, 0, count);
-    to = std::clamp<int64_t>(to, from, count);
-    return {first + from, first + to};
-  }
-  if (rising_) {
-    auto begin =
-        std::partition_point(first, last, [low](const Run& run) { return run.offset < low; });
-    auto end =
-        std::partition_point(begin, last, [high](const Run& run) { return run.offset <= high; });
-    return {begin, end};
-  }
-  auto begin =
-      std::partition_point(first, last, [high](const Run& run) { return run.offset > high; });
-  auto end = std::partition_point(begin, last, [low](const Run& run) { return run.offset >= low; });
-  return {begin, end};
+  const int64_t count = int64_t(block.runEnd - block.runBegin);
+  const int64_t o = first->offset;
+  const int64_t from = std::clamp<int64_t>(rising_ ? low - o : o - high, 0, count);
+  const int64_t to = std::clamp<int64_t>(rising_ ? high - o + 1 : o - low + 1, from, count);
+  return {first + from, first + to};
 }
 
 // The vertical shear's pixel of column j at source index i (0 <= i <= n).

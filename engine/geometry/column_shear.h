@@ -43,13 +43,13 @@ struct Tile {
 
 class ColumnPlan {
  public:
-  // Columns [begin, end), made of runs [runBegin, runEnd); their offsets lie
-  // in [lowestOffset, highestOffset].
+  // Columns [begin, end), made of runs [runBegin, runEnd) whose offsets
+  // rise (or fall) by one from run to run; they lie in
+  // [lowestOffset, highestOffset].
   struct Block {
     int begin = 0, end = 0;
     size_t runBegin = 0, runEnd = 0;
     int lowestOffset = 0, highestOffset = 0;
-    bool unitSteps = true;  // neighbouring runs' offsets differ by one
   };
 
   // Throws std::bad_alloc when memory runs out.

@@ -33,31 +33,16 @@ constexpr int kBandRows = 128;
 
 // One thread's working memory.
 struct Scratch {
-  explicit Scratch(size_t bandBytes, size_t tileBytes, size_t lineBytes)
-      : band(new uint8_t[bandBytes]), tile(new uint8_t[tileBytes]), line(new uint8_t[lineBytes]) {}
+  Scratch(size_t bandBytes, size_t tileBytes, size_t lineBytes, size_t blocks)
+      : band(new uint8_t[bandBytes]()),
+        tile(new uint8_t[tileBytes]()),
+        line(new uint8_t[lineBytes]),
+        lows(new int64_t[2 * blocks]) {}
   std::unique_ptr<uint8_t[]> band;  // kBandRows rows of W1 pixels, then the left parts
   std::unique_ptr<uint8_t[]> tile;
   std::unique_ptr<uint8_t[]> line;  // a window of a quarter-turned source row
+  std::unique_ptr<int64_t[]> lows;  // each block's source rows in a band: lows, then highs
 };
-
-constexpr int kPrefetchRows = 6;
-
-// Asks for the source pixels a later row will read for the columns
-// [begin, end) of the first shear (its offset differs little from this
-// row's): a few hundred bytes of one row after another are too short for the
-// hardware to see coming.
-void prefetchSource(const QuarterView& view, const LineWeight& weight, int64_t i, int begin,
-                    int end) {
-#if defined(__GNUC__)
-  if (view.pixelStep != 1) return;
-  const int64_t first = std::max<int64_t>(0, int64_t(begin) - weight.offset - 2);
-  const int64_t last = std::min<int64_t>(view.width, int64_t(end) - weight.offset + 2);
-  const uint8_t* row = view.pixels + (view.origin + i * view.rowStep) * 4;
-  for (int64_t x = first; x < last; x += 16) __builtin_prefetch(row + x * 4);
-#else
-  (void)view, (void)weight, (void)i, (void)begin, (void)end;
-#endif
-}
 
 // Positions [begin, end) of the first shear's row i into `out`.
 void firstShearWindow(const QuarterView& view, const ShearPlan& plan, const LineWeight& weight,
@@ -74,6 +59,29 @@ void firstShearWindow(const QuarterView& view, const ShearPlan& plan, const Line
     row = line;
   }
   skewWindow(row, first, n, weight, begin, end, out, plan.background, plan.edgeBlending);
+}
+
+// The blocks whose band reads source row i: those with lows[b] <= i <
+// highs[b], consecutive, as the rows move one way along the blocks (upward
+// when the offsets fall along the columns).
+std::pair<size_t, size_t> blocksReading(int64_t i, const int64_t* lows, const int64_t* highs,
+                                        size_t count, bool rising) {
+  auto firstWhere = [count](auto&& holds) {
+    size_t a = 0, z = count;
+    while (a < z) {
+      const size_t middle = (a + z) / 2;
+      if (holds(middle))
+        z = middle;
+      else
+        a = middle + 1;
+    }
+    return a;
+  };
+  if (rising)
+    return {firstWhere([&](size_t b) { return lows[b] <= i; }),
+            firstWhere([&](size_t b) { return highs[b] <= i; })};
+  return {firstWhere([&](size_t b) { return highs[b] > i; }),
+          firstWhere([&](size_t b) { return lows[b] > i; })};
 }
 
 }  // namespace
@@ -107,13 +115,14 @@ void shearInBands(const QuarterView& view, const ShearPlan& plan, ImageBuffer* o
   scratch.reserve(parts);
   for (int p = 0; p < parts; ++p)
     scratch.emplace_back((kBandRows + 1) * rowBytes, blockCount * tileBytes + kPixelSlack,
-                         tileStride + 8);
+                         tileStride + 8, blockCount);
 
   runInParts(H2, parts, [&](int part, int begin, int end) {
     uint8_t* band = scratch[part].band.get();
     uint8_t* leftBelow = band + kBandRows * rowBytes;
     uint8_t* tiles = scratch[part].tile.get();
-    std::vector<int64_t> lows(blockCount), highs(blockCount);
+    int64_t* lows = scratch[part].lows.get();
+    int64_t* highs = lows + blockCount;
     std::fill_n(leftBelow, rowBytes, uint8_t(0));
     // The first band starts one row early; that row only fills leftBelow.
     for (int64_t r0 = int64_t(begin) - 1; r0 < end;) {
@@ -124,28 +133,9 @@ void shearInBands(const QuarterView& view, const ShearPlan& plan, ImageBuffer* o
         if (lows[b] < highs[b])
           lowest = std::min(lowest, lows[b]), highest = std::max(highest, highs[b]);
       }
-      // Source rows in order, each across the blocks that need it: a range
-      // of blocks, as the blocks' rows move monotonically along them.
-      const bool rising = columns.rising();
+      // Source rows in order, each across the blocks that need it.
       for (int64_t i = lowest; i < highest; ++i) {
-        auto firstWhere = [&](auto&& test) {
-          size_t a = 0, z = blockCount;
-          while (a < z) {
-            const size_t mid = (a + z) / 2;
-            if (test(mid))
-              z = mid;
-            else
-              a = mid + 1;
-          }
-          return a;
-        };
-        const size_t from = rising ? firstWhere([&](size_t b) { return lows[b] <= i; })
-                                   : firstWhere([&](size_t b) { return highs[b] > i; });
-        const size_t to = rising ? firstWhere([&](size_t b) { return highs[b] <= i; })
-                                 : firstWhere([&](size_t b) { return lows[b] > i; });
-        if (from < to && i + kPrefetchRows < H)
-          prefetchSource(view, firstRows[int(i)], i + kPrefetchRows, columns.blocks()[from].begin,
-                         columns.blocks()[to - 1].end);
+        const auto [from, to] = blocksReading(i, lows, highs, blockCount, columns.rising());
         for (size_t b = from; b < to; ++b) {
           const ColumnPlan::Block& block = columns.blocks()[b];
           firstShearWindow(view, plan, firstRows[int(i)], i, block.begin, block.end,
