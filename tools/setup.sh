@@ -8,7 +8,7 @@ TRIMLET_PACKAGES=(
   libjpeg62-turbo-dev libpng-dev zlib1g-dev
   googletest libgtest-dev
   libcli11-dev
-  imagemagick libjpeg-turbo-progs
+  imagemagick libjpeg-turbo-progs libvips-tools
   xvfb xauth
 )
 

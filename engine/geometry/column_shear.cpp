@@ -17,7 +17,7 @@ namespace {
 // A block holds about this many runs (so a band of output rows reads about
 // that many source rows beyond its own height), within these widths.
 constexpr double kRunsPerBlock = 32;
-constexpr int kMinBlockColumns = 64;
+constexpr int kMinBlockColumns = 128;
 constexpr int kMaxBlockColumns = 512;
 // Runs shorter than this on average are fetched pixel by pixel.
 constexpr size_t kShortRun = 4;

@@ -37,11 +37,11 @@ struct Scratch {
       : band(new uint8_t[bandBytes]()),
         tile(new uint8_t[tileBytes]()),
         line(new uint8_t[lineBytes]),
-        lows(new int64_t[2 * blocks]) {}
+        rows(new int64_t[3 * blocks]) {}
   std::unique_ptr<uint8_t[]> band;  // kBandRows rows of W1 pixels, then the left parts
   std::unique_ptr<uint8_t[]> tile;
   std::unique_ptr<uint8_t[]> line;  // a window of a quarter-turned source row
-  std::unique_ptr<int64_t[]> lows;  // each block's source rows in a band: lows, then highs
+  std::unique_ptr<int64_t[]> rows;  // three numbers per block (see shearInBands)
 };
 
 // Positions [begin, end) of the first shear's row i into `out`.
@@ -61,9 +61,8 @@ void firstShearWindow(const QuarterView& view, const ShearPlan& plan, const Line
   skewWindow(row, first, n, weight, begin, end, out, plan.background, plan.edgeBlending);
 }
 
-// The blocks whose band reads source row i: those with lows[b] <= i <
-// highs[b], consecutive, as the rows move one way along the blocks (upward
-// when the offsets fall along the columns).
+// The blocks with lows[b] <= i < highs[b]: consecutive, as both move one
+// way along the blocks (upward when the offsets fall along the columns).
 std::pair<size_t, size_t> blocksReading(int64_t i, const int64_t* lows, const int64_t* highs,
                                         size_t count, bool rising) {
   auto firstWhere = [count](auto&& holds) {
@@ -121,21 +120,35 @@ void shearInBands(const QuarterView& view, const ShearPlan& plan, ImageBuffer* o
     uint8_t* band = scratch[part].band.get();
     uint8_t* leftBelow = band + kBandRows * rowBytes;
     uint8_t* tiles = scratch[part].tile.get();
-    int64_t* lows = scratch[part].lows.get();
+    // Per block: the source rows its tile holds, [lows, highs), and the
+    // first one not carried over from the band before, fresh.
+    int64_t* lows = scratch[part].rows.get();
     int64_t* highs = lows + blockCount;
+    int64_t* fresh = highs + blockCount;
+    std::fill_n(lows, 2 * blockCount, int64_t(0));
     std::fill_n(leftBelow, rowBytes, uint8_t(0));
     // The first band starts one row early; that row only fills leftBelow.
     for (int64_t r0 = int64_t(begin) - 1; r0 < end;) {
       const int64_t r1 = std::min<int64_t>(r0 + kBandRows, end);
       int64_t lowest = INT64_MAX, highest = INT64_MIN;
       for (size_t b = 0; b < blockCount; ++b) {
+        const int64_t keptLow = lows[b], keptHigh = highs[b];
         columns.sourceRows(columns.blocks()[b], r0, r1, &lows[b], &highs[b]);
-        if (lows[b] < highs[b])
-          lowest = std::min(lowest, lows[b]), highest = std::max(highest, highs[b]);
+        // The rows this band shares with the one before move to the top of
+        // the tile rather than being made again.
+        fresh[b] = lows[b];
+        if (r0 >= begin && lows[b] < keptHigh && lows[b] >= keptLow) {
+          uint8_t* tile = tiles + b * tileBytes;
+          std::memmove(tile, tile + (lows[b] - keptLow) * tileStride,
+                       size_t(keptHigh - lows[b]) * tileStride);
+          fresh[b] = keptHigh;
+        }
+        if (fresh[b] < highs[b])
+          lowest = std::min(lowest, fresh[b]), highest = std::max(highest, highs[b]);
       }
-      // Source rows in order, each across the blocks that need it.
+      // The new source rows in order, each across the blocks that need it.
       for (int64_t i = lowest; i < highest; ++i) {
-        const auto [from, to] = blocksReading(i, lows, highs, blockCount, columns.rising());
+        const auto [from, to] = blocksReading(i, fresh, highs, blockCount, columns.rising());
         for (size_t b = from; b < to; ++b) {
           const ColumnPlan::Block& block = columns.blocks()[b];
           firstShearWindow(view, plan, firstRows[int(i)], i, block.begin, block.end,
