@@ -79,14 +79,19 @@ void copyTurned(const geometry_detail::QuarterView& v, uint8_t* out, int begin, 
     }
     return;
   }
+  // Locals, not the view's fields: the byte stores could alias those, and
+  // the compiler would read them again for every pixel.
+  const uint8_t* const pixels = v.pixels;
+  const ptrdiff_t origin = v.origin, pixelStep = v.pixelStep, rowStep = v.rowStep;
+  const int width = v.width;
   for (int y0 = begin; y0 < end; y0 += kTile)
-    for (int x0 = 0; x0 < v.width; x0 += kTile) {
-      const int y1 = std::min(y0 + kTile, end), x1 = std::min(x0 + kTile, v.width);
+    for (int x0 = 0; x0 < width; x0 += kTile) {
+      const int y1 = std::min(y0 + kTile, end), x1 = std::min(x0 + kTile, width);
       for (int y = y0; y < y1; ++y) {
-        ptrdiff_t index = v.origin + y * v.rowStep + x0 * v.pixelStep;
+        ptrdiff_t index = origin + y * rowStep + x0 * pixelStep;
         uint8_t* o = out + y * outStride + static_cast<size_t>(x0) * C;
-        for (int x = x0; x < x1; ++x, index += v.pixelStep, o += C)
-          std::memcpy(o, v.pixels + index * C, C);
+        for (int x = x0; x < x1; ++x, index += pixelStep, o += C)
+          std::memcpy(o, pixels + index * C, C);
       }
     }
 }

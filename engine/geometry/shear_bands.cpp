@@ -54,8 +54,8 @@ void firstShearWindow(const QuarterView& view, const ShearPlan& plan, const Line
     // The row runs across the source: fetch the pixels the window reads.
     first = std::max<int64_t>(0, int64_t(begin) - weight.offset - 2);
     const int64_t last = std::min<int64_t>(n, int64_t(end) - weight.offset);
-    for (int64_t x = first; x < last; ++x)
-      std::memcpy(line + (x - first) * 4, row + x * view.pixelStep * 4, 4);
+    const ptrdiff_t step = view.pixelStep * 4;  // a local: the stores could alias the view
+    for (int64_t x = first; x < last; ++x) std::memcpy(line + (x - first) * 4, row + x * step, 4);
     row = line;
   }
   skewWindow(row, first, n, weight, begin, end, out, plan.background, plan.edgeBlending);

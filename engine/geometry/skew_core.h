@@ -1,7 +1,7 @@
 #pragma once
-// The skew of one line pixel by pixel, for any step between pixels: used by
-// skewLine (32-bit pixel arrays) and by the shear passes for lines whose
-// weight has no multiplier (skew_weight.h). Internal to the geometry code.
+// The skew of one line pixel by pixel, for any step between pixels (used by
+// skewLine on 32-bit pixel arrays), and the pixel and weight helpers the
+// shear passes share with it. Internal to the geometry code.
 //
 // A pixel is one 32-bit value, red in the low byte, alpha in the high byte.
 // Every byte of a pixel is treated alike and independently: the sums are done
