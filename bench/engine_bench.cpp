@@ -2,8 +2,8 @@
 // sizes 3 and 15 (and 1 and 49), rotation by 10 degrees, and reduction to half
 // size. Prints milliseconds, the best of a few runs, as wall-clock time and as
 // the processor time of this program (the latter stays meaningful on a busy
-// machine; detection uses two threads, so its processor time may exceed its
-// wall time).
+// machine; detection and rotation use two threads, so their processor time
+// may exceed their wall time). rotate_bench times turning in more detail.
 #include <algorithm>
 #include <chrono>
 #include <cmath>

@@ -13,6 +13,9 @@ TRIMLET_PACKAGES=(
   xvfb xauth
 )
 
+# Only the benchmarks compare with these; bench scripts install them.
+TRIMLET_BENCH_PACKAGES=(libvips-tools)
+
 trimlet_install_packages() {
   local missing=()
   for p in "$@"; do

@@ -8,8 +8,10 @@
 #include <algorithm>
 #include <cstring>
 
+#include "engine/geometry/parallel_parts.h"
 #include "engine/geometry/quarter_view.h"
 #include "engine/geometry/rotate.h"
+#include "engine/geometry/rotate_workers.h"
 
 namespace trimlet {
 namespace geometry_detail {
@@ -57,39 +59,67 @@ QuarterView quarterView(const ImageBuffer& source, int quarters) {
 
 namespace {
 
-// Copies in square tiles: a turn reads the source across its rows, and a
-// tile keeps those rows in the cache while they are used.
+// A quarter turn reads the source across its rows, so it copies in square
+// tiles, which keep those rows in the cache while they are used. A half turn
+// reads rows backwards and needs no tiles.
 constexpr int kTile = 32;
 
 template <int C>
-void copyTurned(const geometry_detail::QuarterView& v, uint8_t* out) {
+void copyTurned(const geometry_detail::QuarterView& v, uint8_t* out, int begin, int end) {
   const size_t outStride = static_cast<size_t>(v.width) * C;
-  for (int y0 = 0; y0 < v.height; y0 += kTile)
-    for (int x0 = 0; x0 < v.width; x0 += kTile) {
-      const int y1 = std::min(y0 + kTile, v.height), x1 = std::min(x0 + kTile, v.width);
+  if (v.pixelStep == 1 || v.pixelStep == -1) {
+    for (int y = begin; y < end; ++y) {
+      const uint8_t* source = v.pixels + (v.origin + y * v.rowStep) * C;
+      uint8_t* o = out + y * outStride;
+      if (v.pixelStep == 1) {
+        std::memcpy(o, source, outStride);
+      } else {
+        for (int x = 0; x < v.width; ++x) std::memcpy(o + x * C, source - x * C, C);
+      }
+    }
+    return;
+  }
+  // Locals, not the view's fields: the byte stores could alias those, and
+  // the compiler would read them again for every pixel.
+  const uint8_t* const pixels = v.pixels;
+  const ptrdiff_t origin = v.origin, pixelStep = v.pixelStep, rowStep = v.rowStep;
+  const int width = v.width;
+  for (int y0 = begin; y0 < end; y0 += kTile)
+    for (int x0 = 0; x0 < width; x0 += kTile) {
+      const int y1 = std::min(y0 + kTile, end), x1 = std::min(x0 + kTile, width);
       for (int y = y0; y < y1; ++y) {
-        ptrdiff_t index = v.origin + y * v.rowStep + x0 * v.pixelStep;
+        ptrdiff_t index = origin + y * rowStep + x0 * pixelStep;
         uint8_t* o = out + y * outStride + static_cast<size_t>(x0) * C;
-        for (int x = x0; x < x1; ++x, index += v.pixelStep, o += C)
-          std::memcpy(o, v.pixels + index * C, C);
+        for (int x = x0; x < x1; ++x, index += pixelStep, o += C)
+          std::memcpy(o, pixels + index * C, C);
       }
     }
 }
 
 }  // namespace
 
-Result<ImageBuffer> quarterTurn(const ImageBuffer& source, int quarters) {
+Result<ImageBuffer> quarterTurnWithWorkers(const ImageBuffer& source, int quarters,
+                                           int maxWorkers) {
   if (source.empty()) return Result<ImageBuffer>::failure("There is no image to turn.");
   const geometry_detail::QuarterView view = geometry_detail::quarterView(source, quarters);
   auto out = ImageBuffer::create(view.width, view.height, source.channels());
   if (!out) return out;
-  switch (source.channels()) {
-    case 1: copyTurned<1>(view, out->data()); break;
-    case 2: copyTurned<2>(view, out->data()); break;
-    case 3: copyTurned<3>(view, out->data()); break;
-    default: copyTurned<4>(view, out->data()); break;
-  }
+  const int64_t pixels = int64_t(view.width) * view.height;
+  uint8_t* bytes = out->data();
+  geometry_detail::runInParts(view.height, geometry_detail::workersFor(pixels, maxWorkers),
+                              [&view, bytes, &source](int, int begin, int end) {
+                                switch (source.channels()) {
+                                  case 1: copyTurned<1>(view, bytes, begin, end); break;
+                                  case 2: copyTurned<2>(view, bytes, begin, end); break;
+                                  case 3: copyTurned<3>(view, bytes, begin, end); break;
+                                  default: copyTurned<4>(view, bytes, begin, end); break;
+                                }
+                              });
   return out;
+}
+
+Result<ImageBuffer> quarterTurn(const ImageBuffer& source, int quarters) {
+  return quarterTurnWithWorkers(source, quarters, geometry_detail::kMaxWorkers);
 }
 
 }  // namespace trimlet

@@ -36,6 +36,9 @@ struct SampleSpan {
   int last = -1;
   double startWeight = 1;
   double endWeight = 0;
+  // The weights as multipliers (see partMultiplier), or -1.
+  int32_t startMultiplier = -1;
+  int32_t endMultiplier = -1;
 };
 
 // Produces the spans of samples 0, 1, ... in turn (each start weight depends
@@ -75,6 +78,25 @@ uint8_t averageByte(int64_t sum, double r) {
 
 int64_t partOf(double weight, uint8_t value) { return static_cast<int64_t>(weight * value); }
 
+// An M <= 65536 with (v * M) >> 16 == partOf(weight, v) for every byte v, or
+// -1 when neither candidate next to weight * 65536 gives every one of the 256
+// parts (then the part is taken in double precision).
+int32_t partMultiplier(double weight) {
+  if (!(weight >= 0.0 && weight <= 1.0)) return -1;
+  const auto guess = static_cast<int64_t>(std::floor(weight * 65536.0));
+  for (int64_t m = guess; m <= guess + 1 && m <= 65536; ++m) {
+    unsigned mismatches = 0;
+    for (uint32_t v = 0; v < 256; ++v)
+      mismatches += static_cast<int64_t>((v * m) >> 16) != partOf(weight, static_cast<uint8_t>(v));
+    if (mismatches == 0) return static_cast<int32_t>(m);
+  }
+  return -1;
+}
+
+inline int64_t part(double weight, int32_t multiplier, uint8_t value) {
+  return multiplier >= 0 ? (int64_t(value) * multiplier) >> 16 : partOf(weight, value);
+}
+
 // The spans of one axis, the samples the longest of them touches, and
 // averageByte for every sum up to 255 times that many samples, looked up
 // instead of divided when that saves work (the results are the same).
@@ -85,11 +107,18 @@ class AxisPlan {
     if (!spans_) return;
     SpanWalker walker(n, k);
     int64_t widest = 0;
+    allExact_ = true;
     for (int i = 0; i < k; ++i) {
-      spans_[i] = walker.next();
-      widest = std::max<int64_t>(widest, spans_[i].fullEnd - spans_[i].first + 1);
+      SampleSpan& span = spans_[i];
+      span = walker.next();
+      widest = std::max<int64_t>(widest, span.fullEnd - span.first + 1);
+      span.startMultiplier = partMultiplier(span.startWeight);
+      span.endMultiplier = partMultiplier(span.endWeight);
+      allExact_ = allExact_ && span.startMultiplier >= 0 && span.endMultiplier >= 0;
     }
     const int64_t maxSum = 255 * widest;
+    sumsFit16_ = maxSum < 65536;
+    if (sumsFit16_) averageMultiplier_ = findAverageMultiplier(maxSum);
     if (static_cast<uint64_t>(maxSum) < outputs) {
       averages_.reset(new (std::nothrow) uint8_t[static_cast<size_t>(maxSum) + 1]);
       if (averages_) {
@@ -99,13 +128,35 @@ class AxisPlan {
     }
   }
   bool ok() const { return spans_ != nullptr; }
+  // Whether every part has a multiplier and every sum fits 16 bits: the
+  // vector form.
+  bool vectorForm() const { return allExact_ && sumsFit16_; }
+  // Whether the average is min(255, (sum * averageMultiplier()) >> 16).
+  bool averageByMultiplier() const { return averageMultiplier_ >= 0; }
+  uint16_t averageMultiplier() const { return static_cast<uint16_t>(averageMultiplier_); }
   const SampleSpan& span(int i) const { return spans_[i]; }
   uint8_t average(int64_t sum) const {
     return sum <= maxSum_ ? averages_[sum] : averageByte(sum, r_);
   }
 
  private:
+  // An M < 65536 with min(255, (sum * M) >> 16) == averageByte(sum) for
+  // every sum up to maxSum, or -1.
+  int32_t findAverageMultiplier(int64_t maxSum) const {
+    const auto guess = static_cast<int64_t>(std::floor(65536.0 / r_));
+    for (int64_t m = guess; m <= guess + 1 && m < 65536; ++m) {
+      bool fits = m >= 0;
+      for (int64_t sum = 0; fits && sum <= maxSum; ++sum)
+        fits = std::min<int64_t>(255, (sum * m) >> 16) == averageByte(sum, r_);
+      if (fits) return static_cast<int32_t>(m);
+    }
+    return -1;
+  }
+
   double r_;
+  bool allExact_ = false;
+  bool sumsFit16_ = false;
+  int32_t averageMultiplier_ = -1;
   std::unique_ptr<SampleSpan[]> spans_;
   std::unique_ptr<uint8_t[]> averages_;
   int64_t maxSum_ = -1;
@@ -117,14 +168,14 @@ void reduceRow(const uint8_t* in, uint8_t* out, int k, const AxisPlan& plan) {
     const SampleSpan& span = plan.span(i);
     const uint8_t* p = in + static_cast<size_t>(span.first) * C;
     int64_t sum[C];
-    for (int c = 0; c < C; ++c) sum[c] = partOf(span.startWeight, p[c]);
+    for (int c = 0; c < C; ++c) sum[c] = part(span.startWeight, span.startMultiplier, p[c]);
     for (int j = span.first + 1; j < span.fullEnd; ++j) {
       p += C;
       for (int c = 0; c < C; ++c) sum[c] += p[c];
     }
-    if (span.last >= 0) {
+    if (span.last >= 0 && span.endMultiplier != 0) {
       p = in + static_cast<size_t>(span.last) * C;
-      for (int c = 0; c < C; ++c) sum[c] += partOf(span.endWeight, p[c]);
+      for (int c = 0; c < C; ++c) sum[c] += part(span.endWeight, span.endMultiplier, p[c]);
     }
     for (int c = 0; c < C; ++c) *out++ = plan.average(sum[c]);
   }
@@ -147,14 +198,54 @@ Result<ImageBuffer> reduceRows(const ImageBuffer& source, int k) {
   return out;
 }
 
+// The vector form of one output row: 16-bit sums of the parts and whole
+// bytes, the average by a multiply where one fits.
+void sumRowsShort(const ImageBuffer& source, const AxisPlan& plan, const SampleSpan& span,
+                  uint16_t* sums, uint8_t* out) {
+  const size_t stride = source.stride();
+  const uint8_t* in = source.row(span.first);
+  if (span.startMultiplier == 65536) {
+    for (size_t x = 0; x < stride; ++x) sums[x] = in[x];
+  } else {
+    const uint16_t m = static_cast<uint16_t>(span.startMultiplier);
+    for (size_t x = 0; x < stride; ++x)
+      sums[x] = static_cast<uint16_t>((uint32_t(in[x]) * m) >> 16);
+  }
+  for (int j = span.first + 1; j < span.fullEnd; ++j) {
+    in = source.row(j);
+    for (size_t x = 0; x < stride; ++x) sums[x] = static_cast<uint16_t>(sums[x] + in[x]);
+  }
+  // An end weight of 0 adds nothing (most spans of a whole ratio).
+  if (span.last >= 0 && span.endMultiplier != 0) {
+    in = source.row(span.last);
+    const uint16_t m = static_cast<uint16_t>(span.endMultiplier);
+    for (size_t x = 0; x < stride; ++x)
+      sums[x] = static_cast<uint16_t>(sums[x] + ((uint32_t(in[x]) * m) >> 16));
+  }
+  if (!plan.averageByMultiplier()) {
+    for (size_t x = 0; x < stride; ++x) out[x] = plan.average(sums[x]);
+    return;
+  }
+  const uint16_t average = plan.averageMultiplier();
+  for (size_t x = 0; x < stride; ++x)
+    out[x] = static_cast<uint8_t>(std::min<uint32_t>(255, (uint32_t(sums[x]) * average) >> 16));
+}
+
 // The rows of `source` (height n) reduced to k rows, row by row.
 Result<ImageBuffer> reduceColumns(const ImageBuffer& source, int k) {
   const size_t stride = source.stride();
   auto out = ImageBuffer::create(source.width(), k, source.channels());
   if (!out) return out;
   const AxisPlan plan(source.height(), k, out->byteCount());
+  if (!plan.ok()) return Result<ImageBuffer>::failure("Out of memory.");
+  if (plan.vectorForm()) {
+    std::unique_ptr<uint16_t[]> sums(new (std::nothrow) uint16_t[stride]);
+    if (!sums) return Result<ImageBuffer>::failure("Out of memory.");
+    for (int i = 0; i < k; ++i) sumRowsShort(source, plan, plan.span(i), sums.get(), out->row(i));
+    return out;
+  }
   std::unique_ptr<int64_t[]> sums(new (std::nothrow) int64_t[stride]);
-  if (!plan.ok() || !sums) return Result<ImageBuffer>::failure("Out of memory.");
+  if (!sums) return Result<ImageBuffer>::failure("Out of memory.");
   for (int i = 0; i < k; ++i) {
     const SampleSpan& span = plan.span(i);
     const uint8_t* in = source.row(span.first);

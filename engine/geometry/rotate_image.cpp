@@ -1,11 +1,14 @@
 // The rotation entry: the angle normalised into [0, 360), split into exact
 // quarter turns and a remaining angle of at most 45 degrees either way, the
-// remainder done by three shears (a copy when it is exactly 0).
+// remainder done by three shears (a copy when it is exactly 0). The shears
+// read the quarter-turned picture through a view of the source.
 
 #include <cmath>
 
+#include "engine/geometry/parallel_parts.h"
 #include "engine/geometry/quarter_view.h"
 #include "engine/geometry/rotate.h"
+#include "engine/geometry/rotate_workers.h"
 #include "engine/geometry/shear_passes.h"
 
 namespace trimlet {
@@ -29,8 +32,8 @@ RotationPlan planRotation(double degrees) {
   return {0, a};
 }
 
-Result<ImageBuffer> rotateImage(const ImageBuffer& source, double degrees, uint32_t background,
-                                bool edgeBlending) {
+Result<ImageBuffer> rotateImageWithWorkers(const ImageBuffer& source, double degrees,
+                                           uint32_t background, bool edgeBlending, int maxWorkers) {
   if (source.empty()) return Result<ImageBuffer>::failure("There is no image to rotate.");
   if (source.channels() != 4)
     return Result<ImageBuffer>::failure("Only images with four bytes per pixel can be rotated.");
@@ -38,16 +41,19 @@ Result<ImageBuffer> rotateImage(const ImageBuffer& source, double degrees, uint3
     return Result<ImageBuffer>::failure("The rotation angle is not a number.");
   const RotationPlan plan = planRotation(degrees);
   if (plan.remaining == 0.0)
-    return plan.quarterTurns == 0 ? source.clone() : quarterTurn(source, plan.quarterTurns);
-  if (plan.quarterTurns == 0)
-    return geometry_detail::shearRotateView(geometry_detail::quarterView(source, 0),
-                                            plan.remaining, background, edgeBlending);
-  // The turned copy (made in cache-friendly tiles) lets the first shear read
-  // along rows; it goes as soon as that shear is done.
-  auto turned = quarterTurn(source, plan.quarterTurns);
-  if (!turned) return turned;
-  return geometry_detail::shearRotateView(geometry_detail::quarterView(*turned, 0),
-                                          plan.remaining, background, edgeBlending, &*turned);
+    return plan.quarterTurns == 0 ? source.clone()
+                                  : quarterTurnWithWorkers(source, plan.quarterTurns, maxWorkers);
+  // The shears read the quarter turn through a view: no turned copy is made.
+  const int64_t pixels = int64_t(source.width()) * source.height();
+  return geometry_detail::shearRotateView(geometry_detail::quarterView(source, plan.quarterTurns),
+                                          plan.remaining, background, edgeBlending,
+                                          geometry_detail::workersFor(pixels, maxWorkers));
+}
+
+Result<ImageBuffer> rotateImage(const ImageBuffer& source, double degrees, uint32_t background,
+                                bool edgeBlending) {
+  return rotateImageWithWorkers(source, degrees, background, edgeBlending,
+                                geometry_detail::kMaxWorkers);
 }
 
 }  // namespace trimlet

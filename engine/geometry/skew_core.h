@@ -1,7 +1,7 @@
 #pragma once
-// The inner loop of the shear rotation, shared by skewLine (32-bit pixel
-// arrays) and the shear passes (four-byte image buffers). Internal to the
-// geometry code.
+// The skew of one line pixel by pixel, for any step between pixels (used by
+// skewLine on 32-bit pixel arrays), and the pixel and weight helpers the
+// shear passes share with it. Internal to the geometry code.
 //
 // A pixel is one 32-bit value, red in the low byte, alpha in the high byte.
 // Every byte of a pixel is treated alike and independently: the sums are done
@@ -31,8 +31,7 @@ struct BytePixels {
   uint8_t* base;
   uint32_t load(ptrdiff_t i) const {
     const uint8_t* p = base + i * 4;
-    return uint32_t(p[0]) | (uint32_t(p[1]) << 8) | (uint32_t(p[2]) << 16) |
-           (uint32_t(p[3]) << 24);
+    return uint32_t(p[0]) | (uint32_t(p[1]) << 8) | (uint32_t(p[2]) << 16) | (uint32_t(p[3]) << 24);
   }
   void store(ptrdiff_t i, uint32_t v) const {
     uint8_t* p = base + i * 4;
@@ -46,8 +45,7 @@ struct ConstBytePixels {
   const uint8_t* base;
   uint32_t load(ptrdiff_t i) const {
     const uint8_t* p = base + i * 4;
-    return uint32_t(p[0]) | (uint32_t(p[1]) << 8) | (uint32_t(p[2]) << 16) |
-           (uint32_t(p[3]) << 24);
+    return uint32_t(p[0]) | (uint32_t(p[1]) << 8) | (uint32_t(p[2]) << 16) | (uint32_t(p[3]) << 24);
   }
 };
 
@@ -130,78 +128,6 @@ void skewCore(Src src, ptrdiff_t sourceStep, int n, Dst dst, ptrdiff_t destinati
   if (tail >= 0 && tail < m) dst.store(tail * destinationStep, edgeBlending ? prevLeft : out);
   for (int64_t pos = std::max<int64_t>(tail + 1, lead); pos < m; ++pos)
     dst.store(pos * destinationStep, background);
-}
-
-// The vertical pass over a block of up to kColumnBlock neighbouring columns
-// at once, row by row: each column is skewed exactly as skewCore would (own
-// offset, weight and running state), but the memory is walked along rows,
-// which keeps the caches and the page tables warm. Pixels are four bytes;
-// both images are `width` pixels wide; n source rows, m destination rows.
-constexpr int kColumnBlock = 32;
-
-struct ColumnSkew {
-  int offset = 0;
-  uint8_t table[256];
-};
-
-inline void skewColumnBlock(const uint8_t* source, uint8_t* destination, ptrdiff_t width,
-                            int n, int m, const ColumnSkew* columns, int count,
-                            uint32_t background, bool edgeBlending) {
-  const ConstBytePixels src{source};
-  const BytePixels dst{destination};
-  uint32_t prevLeft[kColumnBlock];
-  uint32_t out[kColumnBlock];
-  // The output of source row i of column c, given the left part of row i - 1.
-  auto step = [&](int c, int64_t i) {
-    const uint32_t p = src.load(i * width + c);
-    const uint32_t left = leftPart(p, columns[c].table);
-    out[c] = (i == 0 && !edgeBlending) ? p : addBytes(p - left, prevLeft[c]);
-    prevLeft[c] = left;
-  };
-  // The general row: any column may be before, inside or after its line.
-  auto generalRow = [&](int64_t row) {
-    for (int c = 0; c < count; ++c) {
-      const int64_t i = row - columns[c].offset;
-      uint32_t value = background;
-      if (i >= 0 && i < n) {
-        step(c, i);
-        value = out[c];
-      } else if (i == n) {
-        value = edgeBlending ? prevLeft[c] : out[c];
-      }
-      dst.store(row * width + c, value);
-    }
-  };
-
-  int lowest = columns[0].offset, highest = columns[0].offset;
-  for (int c = 0; c < count; ++c) {
-    prevLeft[c] = background;
-    out[c] = background;
-    lowest = std::min(lowest, columns[c].offset);
-    highest = std::max(highest, columns[c].offset);
-    // A column starting below row 0 enters the block part-way: bring its
-    // state up to the row before the first one written.
-    const int64_t first = -int64_t(columns[c].offset);
-    if (first > 0 && first <= n) {
-      if (first >= 2) prevLeft[c] = leftPart(src.load((first - 2) * width + c), columns[c].table);
-      step(c, first - 1);
-    }
-  }
-  // Rows where every column is past its first pixel and before its end.
-  const int64_t steadyBegin = std::clamp<int64_t>(int64_t(highest) + 1, 0, m);
-  const int64_t steadyEnd = std::clamp<int64_t>(int64_t(lowest) + n, steadyBegin, m);
-  int64_t row = 0;
-  for (; row < steadyBegin; ++row) generalRow(row);
-  for (; row < steadyEnd; ++row) {
-    for (int c = 0; c < count; ++c) {
-      const uint32_t p = src.load((row - columns[c].offset) * width + c);
-      const uint32_t left = leftPart(p, columns[c].table);
-      out[c] = addBytes(p - left, prevLeft[c]);
-      prevLeft[c] = left;
-      dst.store(row * width + c, out[c]);
-    }
-  }
-  for (; row < m; ++row) generalRow(row);
 }
 
 }  // namespace trimlet::geometry_detail

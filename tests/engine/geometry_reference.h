@@ -110,6 +110,44 @@ inline ImageBuffer referenceShearRotate(const ImageBuffer& source, double theta,
   return out.take();
 }
 
+// A quarter turn by the mapping, pixel by pixel (rows counted upward):
+// 90: (x, y) -> (y, W - 1 - x); 180: -> (W - 1 - x, H - 1 - y);
+// 270: -> (H - 1 - y, x). Any channel count.
+inline ImageBuffer referenceQuarterTurn(const ImageBuffer& source, int quarters) {
+  const int W = source.width(), H = source.height(), C = source.channels();
+  const int q = ((quarters % 4) + 4) % 4;
+  auto out = ImageBuffer::create(q % 2 ? H : W, q % 2 ? W : H, C);
+  for (int y = 0; y < H; ++y)
+    for (int x = 0; x < W; ++x) {
+      int tx = x, ty = y;
+      if (q == 1) tx = y, ty = W - 1 - x;
+      if (q == 2) tx = W - 1 - x, ty = H - 1 - y;
+      if (q == 3) tx = H - 1 - y, ty = x;
+      for (int c = 0; c < C; ++c) out->at(tx, ty)[c] = source.at(x, y)[c];
+    }
+  return out.take();
+}
+
+// The whole rotation as the rule reads, for angles of ordinary size: the
+// angle brought into [0, 360) by whole turns, a quarter turn for the ranges
+// (45, 135], (135, 225], (225, 315], the shears by what remains (an angle
+// above 315 acting as a - 360); exactly 0 left gives the turned copy.
+inline ImageBuffer referenceRotate(const ImageBuffer& source, double degrees, uint32_t background,
+                                   bool edgeBlending) {
+  double a = degrees;
+  while (a >= 360) a -= 360;
+  while (a < 0) a += 360;
+  int quarters = 0;
+  double remaining = a;
+  if (a > 45 && a <= 135) quarters = 1, remaining = a - 90;
+  if (a > 135 && a <= 225) quarters = 2, remaining = a - 180;
+  if (a > 225 && a <= 315) quarters = 3, remaining = a - 270;
+  if (a > 315) remaining = a - 360;
+  const ImageBuffer turned = referenceQuarterTurn(source, quarters);
+  if (remaining == 0) return referenceQuarterTurn(turned, 0);
+  return referenceShearRotate(turned, remaining, background, edgeBlending);
+}
+
 // Area averaging of one line of n values into k, literally as the rule reads.
 // Sets *inside to false when the rule would read past the line's end.
 inline std::vector<int> referenceReduce(const std::vector<int>& line, int k, bool* inside) {
@@ -131,10 +169,16 @@ inline std::vector<int> referenceReduce(const std::vector<int>& line, int k, boo
     previousEnd = e;
     const long s = static_cast<long>(floorSnap(i * r));
     double sum = 0;
-    if (s < n) sum += std::trunc(a * line[s]); else *inside = false;
+    if (s < n)
+      sum += std::trunc(a * line[s]);
+    else
+      *inside = false;
     const long whole = static_cast<long>(floorSnap(r - a));
     for (long j = s + 1; j <= s + whole; ++j) {
-      if (j < n) sum += line[j]; else *inside = false;
+      if (j < n)
+        sum += line[j];
+      else
+        *inside = false;
     }
     if (s + whole + 1 < n) sum += std::trunc(e * line[s + whole + 1]);
     out[i] = static_cast<int>(std::clamp(std::trunc(sum / r), 0.0, 255.0));

@@ -130,7 +130,14 @@ INSTANTIATE_TEST_SUITE_P(
                       ImageCase{9, 7, 3, 4, 7}, ImageCase{9, 7, 4, 4, 99},   // rows only
                       ImageCase{9, 7, 3, 9, 3}, ImageCase{9, 7, 4, 50, 2},   // columns only
                       ImageCase{37, 23, 4, 10, 9}, ImageCase{40, 30, 3, 20, 15},
-                      ImageCase{5, 300, 1, 1, 1}, ImageCase{301, 2, 4, 150, 1}));
+                      ImageCase{5, 300, 1, 1, 1}, ImageCase{301, 2, 4, 150, 1},
+                      // Whole ratios (2, 3), a ratio just below a whole one and
+                      // an awkward one, down columns long enough to matter; and
+                      // a ratio so large the sums leave 16 bits.
+                      ImageCase{4, 600, 3, 4, 300}, ImageCase{5, 999, 4, 5, 333},
+                      ImageCase{7, 1199, 3, 7, 400}, ImageCase{6, 1000, 4, 6, 367},
+                      ImageCase{3, 1000, 1, 3, 2}, ImageCase{600, 5, 4, 300, 5},
+                      ImageCase{999, 4, 3, 333, 4}, ImageCase{1000, 3, 1, 2, 3}));
 
 TEST(ReduceImage, AveragesAlphaLikeTheOtherBytes) {
   const ImageBuffer source = test::imageFromTopRows(2, 4, {{0, 10, 20, 0, 255, 30, 40, 255}});
