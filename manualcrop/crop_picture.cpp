@@ -9,11 +9,13 @@ namespace trimlet {
 
 namespace {
 
-QImage toQImage(const ImageBuffer& image) {
+QImage toQImage(const ImageBuffer& image, bool alpha) {
   const int w = image.width();
   const int h = image.height();
-  const bool alpha = image.channels() == 4;
-  QImage out(w, h, alpha ? QImage::Format_RGBA8888 : QImage::Format_RGB888);
+  const QImage::Format format = image.channels() == 3 ? QImage::Format_RGB888
+                                : alpha               ? QImage::Format_RGBA8888
+                                                      : QImage::Format_RGBX8888;
+  QImage out(w, h, format);
   for (int y = 0; y < h; ++y) {
     // Rows are stored bottom-up.
     const uint8_t* row = image.at(0, h - 1 - y);
@@ -30,9 +32,9 @@ CCropPicture::CCropPicture(QWidget* parent) : QWidget(parent) {
   setAutoFillBackground(false);
 }
 
-void CCropPicture::SetImage(const ImageBuffer& image) {
+void CCropPicture::SetImage(const ImageBuffer& image, bool alpha) {
   if (image.empty() || image.channels() < 3) return;
-  picture_ = toQImage(image);
+  picture_ = toQImage(image, alpha);
   imageWidth_ = image.width();
   imageHeight_ = image.height();
   update();

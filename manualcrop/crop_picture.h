@@ -3,7 +3,8 @@
 // band. The image is drawn where cutPlace (manual_crop_image.h) puts it in
 // the control, so that what the band covers is what is cut out.
 //
-//   SetImage(image)   show an ImageBuffer (3 or 4 bytes a pixel, rows bottom-up).
+//   SetImage(image, alpha)  show an ImageBuffer (3 or 4 bytes a pixel, rows
+//                     bottom-up); without `alpha` a fourth byte is not shown.
 //   GetSelection()    the band S, normalized, in control pixels (empty if none).
 //   ClearSelection()  no band.
 //   RedrawBand()      draw the band again over a new picture.
@@ -24,7 +25,7 @@ namespace trimlet {
 class CCropPicture : public QWidget {
  public:
   explicit CCropPicture(QWidget* parent);
-  void SetImage(const ImageBuffer& image);
+  void SetImage(const ImageBuffer& image, bool alpha = true);
   PictureRect GetSelection() const { return selection_; }
   void ClearSelection();
   void RedrawBand() { update(); }

@@ -146,7 +146,7 @@ void CManualCropDlg::load() {
     return;
   }
   source_ = loaded.take();
-  auto copy = source_.pixels.clone();
+  auto copy = source_.four.clone();
   if (copy) turned_ = copy.take();
   showTurned();
 }
@@ -154,7 +154,7 @@ void CManualCropDlg::load() {
 void CManualCropDlg::showAngle() { degree_->setText(QString::fromStdString(formatReal(angle_))); }
 
 void CManualCropDlg::showTurned() {
-  picture_->SetImage(turned_);
+  picture_->SetImage(turned_, source_.fourChannel);
   picture_->RedrawBand();
 }
 
@@ -205,9 +205,9 @@ void CManualCropDlg::Reset() {
   showAngle();
   dial_->SetAngle(0);
   WaitCursor wait;
-  auto copy = source_.pixels.clone();
+  auto copy = source_.four.clone();
   if (copy) turned_ = copy.take();
-  picture_->SetImage(turned_);
+  picture_->SetImage(turned_, source_.fourChannel);
   picture_->ClearSelection();
 }
 
@@ -234,7 +234,7 @@ void CManualCropDlg::Save() {
     ShowMessage(QString::fromUtf8(kSelectedAreaNotInImage));
     return;
   }
-  auto pixels = cutOut(turned_, *cut);
+  auto pixels = cutOut(turned_, *cut, source_.fourChannel);
   if (!pixels) return;
   CSaveFileDlg dialog(QString::fromStdString(proposedSaveName(name_)), this);
   if (!setup_.saveFolder.isEmpty()) dialog.setDirectory(setup_.saveFolder);

@@ -27,15 +27,19 @@ Result<ManualSource> loadManualSource(const std::string& path) {
   } else {
     source.pixels = read.take();
   }
+  auto four = widenToFour(source.pixels, source.fourChannel);
+  if (!four) return Result<ManualSource>::failure(four.reason());
+  source.four = four.take();
   return source;
 }
 
 Result<ImageBuffer> turnManualSource(const ManualSource& source, float degrees) {
-  auto four = widenToFour(source.pixels, source.fourChannel);
-  if (!four) return four;
-  auto turned = rotateImage(*four, static_cast<double>(degrees), 0, true);
-  if (!turned) return turned;
-  return narrowFromFour(*turned, source.fourChannel);
+  if (source.four.empty()) {
+    auto four = widenToFour(source.pixels, source.fourChannel);
+    if (!four) return four;
+    return rotateImage(*four, static_cast<double>(degrees), 0, true);
+  }
+  return rotateImage(source.four, static_cast<double>(degrees), 0, true);
 }
 
 CutPlace cutPlace(int w, int h, int pw, int ph) {
@@ -73,10 +77,10 @@ std::optional<PictureRect> cutRectangle(int w, int h, int pw, int ph, const Pict
   return inImage;
 }
 
-Result<ImageBuffer> cutOut(const ImageBuffer& turned, const PictureRect& cut) {
+Result<ImageBuffer> cutOut(const ImageBuffer& turned, const PictureRect& cut, bool fourChannel) {
   const int h = turned.height();
   return copyRegion(turned, CropBox{cut.left, h - cut.bottom, cut.right, h - cut.top},
-                    turned.channels());
+                    fourChannel && turned.channels() == 4 ? 4 : 3);
 }
 
 }  // namespace trimlet

@@ -3,11 +3,14 @@
 //
 //   loadManualSource  the file read by the reader of its last three letters;
 //                     grey widened to three bytes; `fourChannel` tells whether
-//                     the picture has an alpha byte.
+//                     the picture has an alpha byte. The picture is also kept
+//                     at four bytes a pixel (alpha 0 for three), the form the
+//                     rotation works on, so that a turn does not widen it again.
 //   turnManualSource  the source turned by `degrees` (every turn starts from
-//                     the source): four bytes a pixel (alpha 0 for three),
-//                     the rotation with edge blending on a black background,
-//                     then back to 4 or 3 bytes by `fourChannel`.
+//                     the source) with edge blending on a black background.
+//                     The result keeps four bytes a pixel; for a picture
+//                     without alpha the fourth byte means nothing (it is
+//                     dropped by cutOut and not shown).
 //   cutPlace          where the turned image (w x h) lies in the picture
 //                     control (pw x ph): k = 1, w / (pw - 2) when pw - 2 < w,
 //                     h / (ph - 2) when ph - 2 < h and larger; centred at
@@ -16,7 +19,8 @@
 //                     whole image when S has no width or height), in image
 //                     pixels from the picture's top: trunc((edge - x0) x k);
 //                     nothing when S misses the image.
-//   cutOut            those pixels, rows taken bottom-up as stored.
+//   cutOut            those pixels, rows taken bottom-up as stored, at four
+//                     bytes a pixel with `fourChannel`, else three.
 
 #include <optional>
 #include <string>
@@ -30,6 +34,7 @@ extern const char* const kSelectedAreaNotInImage;  // "Selected area is not part
 
 struct ManualSource {
   ImageBuffer pixels;  // 3 or 4 channels
+  ImageBuffer four;    // the same at 4 channels
   bool fourChannel = false;
 };
 
@@ -53,6 +58,6 @@ struct CutPlace {
 CutPlace cutPlace(int imageWidth, int imageHeight, int pictureWidth, int pictureHeight);
 std::optional<PictureRect> cutRectangle(int imageWidth, int imageHeight, int pictureWidth,
                                         int pictureHeight, const PictureRect& selection);
-Result<ImageBuffer> cutOut(const ImageBuffer& turned, const PictureRect& cut);
+Result<ImageBuffer> cutOut(const ImageBuffer& turned, const PictureRect& cut, bool fourChannel);
 
 }  // namespace trimlet

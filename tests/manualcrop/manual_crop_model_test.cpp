@@ -97,7 +97,7 @@ TEST(ManualCropImage, ABandPartlyOutsideIsCutAtThePicturesEdges) {
 
 TEST(ManualCropImage, CutOutTakesRowsFromThePicturesTop) {
   ImageBuffer image = test::pageWithBlock(10, 8, 2, 1, 3, 2);  // dark at x 2..4, y 1..2
-  auto cut = cutOut(image, PictureRect{2, 1, 5, 3});
+  auto cut = cutOut(image, PictureRect{2, 1, 5, 3}, false);
   ASSERT_TRUE(cut.ok());
   EXPECT_EQ(cut->width(), 3);
   EXPECT_EQ(cut->height(), 2);
@@ -112,7 +112,7 @@ TEST(ManualCropImage, EveryTurnStartsFromTheSource) {
   auto twenty = turnManualSource(source, 20.0f);
   ASSERT_TRUE(ten.ok());
   ASSERT_TRUE(twenty.ok());
-  EXPECT_EQ(ten->channels(), 3);
+  EXPECT_EQ(ten->channels(), 4);
   EXPECT_GT(twenty->height(), ten->height());
   auto again = turnManualSource(source, 20.0f);
   EXPECT_TRUE(test::SameImage(*twenty, *again));
