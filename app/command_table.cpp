@@ -74,20 +74,24 @@ const std::vector<Accelerator>& acceleratorTable() {
 
 namespace trimlet {
 
-int viewModeOf(int id) {
+std::optional<ViewMode> viewModeOf(int id) {
   switch (id) {
-    case cmd::kLargeIconView: return 0;
-    case cmd::kSmallIconView: return 1;
-    case cmd::kDetailsView: return 2;
-    case cmd::kThumbnailView: return 3;
-    default: return -1;
+    case cmd::kLargeIconView: return ViewMode::kLargeIcon;
+    case cmd::kSmallIconView: return ViewMode::kSmallIcon;
+    case cmd::kDetailsView: return ViewMode::kDetails;
+    case cmd::kThumbnailView: return ViewMode::kThumbnail;
+    default: return std::nullopt;
   }
 }
 
-int viewCommandOf(int mode) {
-  static const int commands[] = {cmd::kLargeIconView, cmd::kSmallIconView, cmd::kDetailsView,
-                                 cmd::kThumbnailView};
-  return mode >= 0 && mode <= 3 ? commands[mode] : 0;
+int viewCommandOf(ViewMode mode) {
+  switch (mode) {
+    case ViewMode::kLargeIcon: return cmd::kLargeIconView;
+    case ViewMode::kSmallIcon: return cmd::kSmallIconView;
+    case ViewMode::kDetails: return cmd::kDetailsView;
+    case ViewMode::kThumbnail: return cmd::kThumbnailView;
+  }
+  return 0;
 }
 
 }  // namespace trimlet

@@ -9,7 +9,10 @@
 // status bar while the pointer is on the item or button, the tip as the
 // button's tooltip. kSeparator in a layout stands for a separator.
 
+#include <optional>
 #include <vector>
+
+#include "app/base/kivo_app.h"
 
 namespace trimlet {
 
@@ -52,9 +55,9 @@ inline constexpr const char* kIdleText = "Ready";
 
 namespace trimlet {
 
-// The view mode (0-3) a view command sets, or -1 for any other command.
-int viewModeOf(int id);
-// The view command of a mode 0-3, or 0.
-int viewCommandOf(int mode);
+// The view mode a view command sets, or nothing for any other command.
+std::optional<ViewMode> viewModeOf(int id);
+// The view command of a mode.
+int viewCommandOf(ViewMode mode);
 
 }  // namespace trimlet

@@ -75,8 +75,9 @@ QShortcut* FrameCommands::accelerator(const QString& keys) const {
   return it == accelerators_.end() ? nullptr : it->second;
 }
 
-void FrameCommands::updateViewChecks(int viewMode) {
-  for (int mode = 0; mode <= 3; ++mode) {
+void FrameCommands::updateViewChecks(ViewMode viewMode) {
+  for (ViewMode mode : {ViewMode::kLargeIcon, ViewMode::kSmallIcon, ViewMode::kDetails,
+                        ViewMode::kThumbnail}) {
     action(viewCommandOf(mode))->setChecked(mode == viewMode);
   }
 }

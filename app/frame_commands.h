@@ -12,6 +12,8 @@
 #include <QString>
 #include <map>
 
+#include "app/base/kivo_app.h"
+
 class QAction;
 class QMainWindow;
 class QShortcut;
@@ -28,7 +30,7 @@ class FrameCommands {
   // The shortcut of an accelerator by its key text ("Ctrl+4"), or nullptr.
   QShortcut* accelerator(const QString& keys) const;
   // Marks the view command of `viewMode` and clears the other three.
-  void updateViewChecks(int viewMode);
+  void updateViewChecks(ViewMode viewMode);
 
  private:
   std::map<int, QAction*> actions_;

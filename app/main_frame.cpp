@@ -107,7 +107,8 @@ void CMainFrame::buildPanes(const PaneMakers& panes, const QSize& size) {
 }
 
 void CMainFrame::connectCommands() {
-  for (int mode = 0; mode <= 3; ++mode) {
+  for (ViewMode mode : {ViewMode::kLargeIcon, ViewMode::kSmallIcon, ViewMode::kDetails,
+                        ViewMode::kThumbnail}) {
     connect(action(viewCommandOf(mode)), &QAction::triggered, this,
             [this, mode] { OnViewMode(mode); });
   }
@@ -153,7 +154,7 @@ QLabel* CMainFrame::statusPane(int id) const {
   return statusPanes_ ? statusPanes_->pane(id) : nullptr;
 }
 
-void CMainFrame::OnViewMode(int mode) {
+void CMainFrame::OnViewMode(ViewMode mode) {
   viewMode_ = mode;
   commands_->updateViewChecks(mode);
   if (PreviewPanePort* preview = theApp().PreviewPane) preview->SetViewMode(mode);

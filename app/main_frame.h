@@ -47,7 +47,7 @@ class CMainFrame : public QMainWindow, public MainFramePort {
   ~CMainFrame() override;
 
   // MainFramePort.
-  int GetViewMode() const override { return viewMode_; }
+  ViewMode GetViewMode() const override { return viewMode_; }
   void SetStatusValues(int sourceWidth, int sourceHeight, int resultWidth, int resultHeight,
                        int sourceScale, int resultScale) override;
   void SetTitle(const QString& title) override;
@@ -66,7 +66,7 @@ class CMainFrame : public QMainWindow, public MainFramePort {
   QSplitter* innerSplitter() const { return inner_; }
 
   // The view commands' work: ViewMode, the check marks, the list's mode.
-  void OnViewMode(int mode);
+  void OnViewMode(ViewMode mode);
 
  protected:
   void moveEvent(QMoveEvent* event) override;
@@ -79,7 +79,7 @@ class CMainFrame : public QMainWindow, public MainFramePort {
   void OnAppAbout();
   void SaveWindowState();
 
-  int viewMode_ = 0;
+  ViewMode viewMode_ = ViewMode::kLargeIcon;
   StatusValues status_;
   QRect normalRect_;  // the last rectangle seen in the normal state
   QSplitter* outer_ = nullptr;

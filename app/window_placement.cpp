@@ -11,9 +11,9 @@ namespace {
 constexpr int64_t kLargestSide = 32767;
 }
 
-int readViewMode(ProfileStore& store) {
+ViewMode readViewMode(ProfileStore& store) {
   const int mode = store.readInt(keys::kWindowInfo, keys::kViewMode, 0);
-  return mode >= 0 && mode <= 3 ? mode : 0;
+  return mode >= 0 && mode <= 3 ? static_cast<ViewMode>(mode) : ViewMode::kLargeIcon;
 }
 
 WindowInfo readWindowInfo(ProfileStore& store) {
@@ -27,13 +27,14 @@ WindowInfo readWindowInfo(ProfileStore& store) {
   return info;
 }
 
-void writeWindowInfo(ProfileStore& store, const QRect& normal, bool maximized, int viewMode) {
+void writeWindowInfo(ProfileStore& store, const QRect& normal, bool maximized,
+                     ViewMode viewMode) {
   using namespace keys;
   store.writeInt(kWindowInfo, kWindowTop, normal.top());
   store.writeInt(kWindowInfo, kWindowLeft, normal.left());
   store.writeInt(kWindowInfo, kWindowRight, normal.left() + normal.width());
   store.writeInt(kWindowInfo, kWindowBottom, normal.top() + normal.height());
-  store.writeInt(kWindowInfo, kViewMode, viewMode);
+  store.writeInt(kWindowInfo, kViewMode, static_cast<int>(viewMode));
   store.writeInt(kWindowInfo, kMaximized, maximized ? 1 : 0);
 }
 

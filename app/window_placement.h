@@ -18,6 +18,7 @@
 #include <QRect>
 #include <QSize>
 
+#include "app/base/kivo_app.h"
 #include "engine/settings/profile_store.h"
 
 namespace trimlet {
@@ -32,11 +33,12 @@ struct WindowInfo {
 
 // "Window Info"/"ViewMode"; a value outside 0-3 reads as 0 (large icons),
 // which is also how the file list treats it.
-int readViewMode(ProfileStore& store);
+ViewMode readViewMode(ProfileStore& store);
 // Reads "Maximized", "right", "left", "bottom", "top" in that order.
 WindowInfo readWindowInfo(ProfileStore& store);
 // Writes "top", "left", "right", "bottom", "ViewMode", "Maximized".
-void writeWindowInfo(ProfileStore& store, const QRect& normal, bool maximized, int viewMode);
+void writeWindowInfo(ProfileStore& store, const QRect& normal, bool maximized,
+                     ViewMode viewMode);
 
 // The creation rectangle: x = left, y = top, width = right - left, height =
 // bottom - top. A stored rectangle with no area, or one too large for a

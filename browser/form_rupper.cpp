@@ -57,7 +57,7 @@ void CFormRUpper::InitialUpdate() {
   } else {
     selectedName_.clear();
   }
-  SetViewMode(app.MainFrame ? app.MainFrame->GetViewMode() : 0);
+  SetViewMode(app.MainFrame ? app.MainFrame->GetViewMode() : ViewMode::kLargeIcon);
   list_->setGeometry(rect().adjusted(kInset, kInset, -kInset, -kInset));
 }
 
@@ -71,7 +71,7 @@ void CFormRUpper::resizeEvent(QResizeEvent* event) {
   QWidget::resizeEvent(event);
 }
 
-void CFormRUpper::SetViewMode(int mode) { list_->SetViewStyle(mode); }
+void CFormRUpper::SetViewMode(ViewMode mode) { list_->SetViewStyle(mode); }
 
 void CFormRUpper::DeleteAllItems() { list_->DeleteAllItems(); }
 

@@ -41,7 +41,7 @@ class CFormRUpper : public QWidget, public FileListPort {
 
   // FileListPort
   void FillFromFolder(const QString& folder) override;
-  void SetViewMode(int mode) override;
+  void SetViewMode(ViewMode mode) override;
   QString SelectedName() const override { return selectedName_; }
   void SetSelectedName(const QString& name) override { selectedName_ = name; }
   QString ListFolder() const override { return listFolder_; }

@@ -69,7 +69,7 @@ CShellFileList::CShellFileList(QWidget* parent) : QWidget(parent) {
 
   setupThumbnailBuilder();
   model_->setSmallImages(&smallIcons_);
-  SetViewStyle(0);
+  SetViewStyle(ViewMode::kLargeIcon);
 }
 
 CShellFileList::~CShellFileList() {
@@ -90,19 +90,20 @@ void CShellFileList::addColumns() {
 QHeaderView* CShellFileList::header() const { return detailsView_->header(); }
 
 QAbstractItemView* CShellFileList::activeView() const {
-  return viewMode_ == 2 ? static_cast<QAbstractItemView*>(detailsView_)
+  return viewMode_ == ViewMode::kDetails ? static_cast<QAbstractItemView*>(detailsView_)
                         : static_cast<QAbstractItemView*>(iconView_);
 }
 
-void CShellFileList::SetViewStyle(int mode) {
-  if (mode < 0 || mode > 3) mode = 0;
+void CShellFileList::SetViewStyle(ViewMode mode) {
+  const int code = static_cast<int>(mode);
+  if (code < 0 || code > 3) mode = ViewMode::kLargeIcon;
   viewMode_ = mode;
   setUpdatesEnabled(false);
-  if (mode == 2) {
+  if (mode == ViewMode::kDetails) {
     model_->useSmallImages(true);
     stack_->setCurrentWidget(detailsView_);
   } else {
-    if (mode == 1) {
+    if (mode == ViewMode::kSmallIcon) {
       iconView_->setViewMode(QListView::ListMode);
       iconView_->setFlow(QListView::TopToBottom);
       iconView_->setWrapping(true);
@@ -111,11 +112,11 @@ void CShellFileList::SetViewStyle(int mode) {
       model_->useSmallImages(true);
     } else {
       iconView_->setViewMode(QListView::IconMode);
-      iconView_->setGridSize(mode == 3 ? kThumbnailGrid : kLargeIconGrid);
-      iconView_->setIconSize(mode == 3 ? QSize(kThumbnail, kThumbnail)
+      iconView_->setGridSize(mode == ViewMode::kThumbnail ? kThumbnailGrid : kLargeIconGrid);
+      iconView_->setIconSize(mode == ViewMode::kThumbnail ? QSize(kThumbnail, kThumbnail)
                                        : QSize(kLargeIcon, kLargeIcon));
       iconView_->setWordWrap(true);
-      model_->setNormalImages(mode == 3 ? &thumbnails_ : &largeIcons_);
+      model_->setNormalImages(mode == ViewMode::kThumbnail ? &thumbnails_ : &largeIcons_);
       model_->useSmallImages(false);
     }
     // Auto-arrange: the items keep their places in the grid.
@@ -126,7 +127,7 @@ void CShellFileList::SetViewStyle(int mode) {
   setUpdatesEnabled(true);
   const QModelIndex current = selection_->currentIndex();
   if (current.isValid()) activeView()->scrollTo(current);
-  if (mode == 3) BuildThumbnails();
+  if (mode == ViewMode::kThumbnail) BuildThumbnails();
 }
 
 int CShellFileList::itemCount() const { return model_->rowCount(); }

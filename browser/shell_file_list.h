@@ -30,6 +30,7 @@
 #include <memory>
 #include <vector>
 
+#include "app/base/kivo_app.h"
 #include "browser/file_list_model.h"
 #include "browser/model/thumbnail_builder.h"
 
@@ -58,12 +59,12 @@ class CShellFileList : public QWidget {
   void DeleteAllItems();
   // The list part of the view mode (style and image list); mode 3 starts a
   // thumbnail build when the set is not complete.
-  void SetViewStyle(int mode);
+  void SetViewStyle(ViewMode mode);
   void BuildThumbnails();
 
   const QString& Folder() const { return folder_; }
   int ImageFileCount() const { return imageFileCount_; }
-  int viewMode() const { return viewMode_; }
+  ViewMode viewMode() const { return viewMode_; }
   int itemCount() const;
   QString itemText(int row, int column) const;
   // The first row whose name (column 0) is exactly `name`, or -1.
@@ -108,7 +109,7 @@ class CShellFileList : public QWidget {
   QString folder_;
   bool columnsAdded_ = false;
   int imageFileCount_ = 0;
-  int viewMode_ = 0;
+  ViewMode viewMode_ = ViewMode::kLargeIcon;
   std::vector<QIcon> largeIcons_;
   std::vector<QIcon> smallIcons_;
   std::vector<QIcon> thumbnails_;

@@ -59,7 +59,7 @@ void CShellFileList::FillItems() {
   thumbnails_.resize(largeIcons_.size());
 
   const MainFramePort* frame = theApp().MainFrame;
-  if (frame && frame->GetViewMode() == 3) BuildThumbnails();
+  if (frame && frame->GetViewMode() == ViewMode::kThumbnail) BuildThumbnails();
 
   theApp().ListSorting = 1;
   trimlet::SortByColumn(rows, true, kColumnSort, 0, -1);

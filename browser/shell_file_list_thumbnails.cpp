@@ -62,7 +62,7 @@ bool CShellFileList::thumbnailsComplete() const {
 }
 
 bool CShellFileList::thumbnailsAttached() const {
-  return viewMode_ == 3 && model_->normalImages() == &thumbnails_;
+  return viewMode_ == ViewMode::kThumbnail && model_->normalImages() == &thumbnails_;
 }
 
 void CShellFileList::BuildThumbnails() {

@@ -124,7 +124,7 @@ void CFormRLower::ClearPreview() { pipeline_.clearPreview(); }
 
 void CFormRLower::ApplySettings() { pipeline_.ApplySettings(); }
 
-void CFormRLower::SetViewMode(int mode) {
+void CFormRLower::SetViewMode(ViewMode mode) {
   if (FileListPort* list = theApp().ListPane) list->SetViewMode(mode);
 }
 

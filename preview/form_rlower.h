@@ -50,7 +50,7 @@ class CFormRLower : public QWidget,
   void FolderChanged(const QString& path) override;
   void ClearPreview() override;
   void ApplySettings() override;
-  void SetViewMode(int mode) override;
+  void SetViewMode(ViewMode mode) override;
   void ParentFolder() override;
   void RepaintViews() override;
   void InitialUpdate() override;

@@ -20,6 +20,9 @@ class ImagePipeline;
 class ImageViewModel;
 struct ViewRect;
 
+// The file list's view, as the frame stores it ("Window Info" / "ViewMode").
+enum class ViewMode { kLargeIcon = 0, kSmallIcon = 1, kDetails = 2, kThumbnail = 3 };
+
 // The folder tree pane (CFormLeft).
 class FolderTreePort {
  public:
@@ -38,7 +41,7 @@ class FileListPort {
  public:
   virtual ~FileListPort() = default;
   virtual void FillFromFolder(const QString& folder) = 0;
-  virtual void SetViewMode(int mode) = 0;
+  virtual void SetViewMode(ViewMode mode) = 0;
   virtual QString SelectedName() const = 0;
   virtual void SetSelectedName(const QString& name) = 0;
   virtual QString ListFolder() const = 0;
@@ -78,7 +81,7 @@ class PreviewPanePort {
   virtual void ClearPreview() = 0;
   virtual void ApplySettings() = 0;
   // The view-mode commands pass through the preview to the list.
-  virtual void SetViewMode(int mode) = 0;
+  virtual void SetViewMode(ViewMode mode) = 0;
   virtual void ParentFolder() = 0;
   // The Save Image and Batch Process commands.
   virtual void SaveImage() = 0;
@@ -96,7 +99,7 @@ class PreviewPanePort {
 class MainFramePort {
  public:
   virtual ~MainFramePort() = default;
-  virtual int GetViewMode() const = 0;
+  virtual ViewMode GetViewMode() const = 0;
   virtual void SetStatusValues(int sourceWidth, int sourceHeight, int resultWidth,
                                int resultHeight, int sourceScale, int resultScale) = 0;
   virtual void SetTitle(const QString& title) = 0;

@@ -69,7 +69,7 @@ class FakePreview : public QWidget, public PreviewPanePort {
   void FolderChanged(const QString&) override {}
   void ClearPreview() override {}
   void ApplySettings() override { ++applySettings; }
-  void SetViewMode(int mode) override { viewModes.push_back(mode); }
+  void SetViewMode(ViewMode mode) override { viewModes.push_back(static_cast<int>(mode)); }
   void ParentFolder() override { ++parentFolder; }
   void SaveImage() override { ++saveImage; }
   void RunBatch() override { ++runBatch; }
@@ -103,7 +103,7 @@ class FakeList : public QLabel, public FileListPort {
     if (theApp().ListPane == this) theApp().ListPane = nullptr;
   }
   void FillFromFolder(const QString& folder) override { filled.push_back(folder); }
-  void SetViewMode(int mode) override { viewModes.push_back(mode); }
+  void SetViewMode(ViewMode mode) override { viewModes.push_back(static_cast<int>(mode)); }
   QString SelectedName() const override { return selected; }
   void SetSelectedName(const QString& name) override { selected = name; }
   QString ListFolder() const override { return QString(); }

@@ -105,7 +105,7 @@ class FakePreview : public PreviewPanePort {
     pipeline_.clearPreview();
   }
   void ApplySettings() override {}
-  void SetViewMode(int) override {}
+  void SetViewMode(ViewMode) override {}
   void ParentFolder() override {}
   void SaveImage() override {}
   void RunBatch() override {}
@@ -127,7 +127,7 @@ class FakePreview : public PreviewPanePort {
 class FakeFrame : public MainFramePort {
  public:
   int viewMode = 0;
-  int GetViewMode() const override { return viewMode; }
+  ViewMode GetViewMode() const override { return static_cast<ViewMode>(viewMode); }
   void SetStatusValues(int, int, int, int, int, int) override {}
   void SetTitle(const QString&) override {}
 };

@@ -132,8 +132,8 @@ class BrowserListTest : public QObject {
     for (const Mode& m : {Mode{0, false, QListView::IconMode, 32}, Mode{1, false, QListView::ListMode, 16},
                           Mode{2, true, QListView::IconMode, 16}, Mode{3, false, QListView::IconMode, 48},
                           Mode{7, false, QListView::IconMode, 32}, Mode{-1, false, QListView::IconMode, 32}}) {
-      pane_->SetViewMode(m.mode);
-      QCOMPARE(list()->viewMode(), m.mode >= 0 && m.mode <= 3 ? m.mode : 0);
+      pane_->SetViewMode(static_cast<ViewMode>(m.mode));
+      QCOMPARE(static_cast<int>(list()->viewMode()), m.mode >= 0 && m.mode <= 3 ? m.mode : 0);
       QCOMPARE(list()->activeView() == list()->detailsView(), m.details);
       if (!m.details) {
         QCOMPARE(list()->iconView()->viewMode(), m.listMode);

@@ -104,7 +104,7 @@ class BrowserThumbnailTest : public QObject {
   void everyItemGetsItsThumbnail() {
     app_->preview.FolderChanged(folder_);
     app_->frame.viewMode = 3;
-    pane_->SetViewMode(3);
+    pane_->SetViewMode(static_cast<ViewMode>(3));
     QVERIFY(waitComplete());
     QCOMPARE(list()->thumbnailCount(), 4);
     QVERIFY(list()->thumbnailsAttached());
@@ -132,19 +132,19 @@ class BrowserThumbnailTest : public QObject {
 
   void thumbnailModeChosenAgainBuildsOnce() {
     app_->preview.FolderChanged(folder_);
-    pane_->SetViewMode(3);
-    pane_->SetViewMode(3);  // while the first build is still at work
+    pane_->SetViewMode(static_cast<ViewMode>(3));
+    pane_->SetViewMode(static_cast<ViewMode>(3));  // while the first build is still at work
     QVERIFY(waitComplete());
-    pane_->SetViewMode(0);
+    pane_->SetViewMode(static_cast<ViewMode>(0));
     QVERIFY(!list()->thumbnailsAttached());
-    pane_->SetViewMode(3);
+    pane_->SetViewMode(static_cast<ViewMode>(3));
     QVERIFY(list()->thumbnailsAttached());
     QCOMPARE(list()->thumbnailBuildsStarted(), 1);
   }
 
   void aFillInThumbnailModeStartsABuild() {
     app_->frame.viewMode = 3;
-    pane_->SetViewMode(3);
+    pane_->SetViewMode(static_cast<ViewMode>(3));
     app_->preview.FolderChanged(folder_);
     QVERIFY(waitComplete());
     QCOMPARE(list()->thumbnailCount(), 4);
@@ -157,7 +157,7 @@ class BrowserThumbnailTest : public QObject {
     writePicture(other + "two.png", 30, 30);
 
     app_->frame.viewMode = 3;
-    pane_->SetViewMode(3);
+    pane_->SetViewMode(static_cast<ViewMode>(3));
     WorkerGate gate;
     list()->builder().setEntryHook([&gate](uint64_t g, int k) { gate(g, k); });
     QSignalSpy ended(list(), &CShellFileList::thumbnailBuildEnded);
@@ -190,7 +190,7 @@ class BrowserThumbnailTest : public QObject {
 
   void anEmptiedListStopsTheBuild() {
     app_->frame.viewMode = 3;
-    pane_->SetViewMode(3);
+    pane_->SetViewMode(static_cast<ViewMode>(3));
     app_->preview.FolderChanged(folder_);
     pane_->DeleteAllItems();
     QCOMPARE(list()->itemCount(), 0);
@@ -202,7 +202,7 @@ class BrowserThumbnailTest : public QObject {
   void destroyingThePaneDuringABuildIsSafe() {
     for (int i = 0; i < 40; ++i) writePicture(folder_ + QString("p%1.png").arg(i), 600, 400);
     app_->frame.viewMode = 3;
-    pane_->SetViewMode(3);
+    pane_->SetViewMode(static_cast<ViewMode>(3));
     app_->preview.FolderChanged(folder_);
     QTest::qWait(5);
     pane_.reset();

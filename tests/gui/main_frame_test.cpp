@@ -212,7 +212,7 @@ class MainFrameTest : public QObject {
     store_->writeInt(keys::kWindowInfo, keys::kViewMode, (mode + 1) % 4);
     showFrame();
     QTest::keyClick(frame_->windowHandle(), Qt::Key(key), Qt::ControlModifier);
-    QCOMPARE(frame_->GetViewMode(), mode);
+    QCOMPARE(static_cast<int>(frame_->GetViewMode()), mode);
     QCOMPARE(fakePreview()->viewModes, std::vector<int>{mode});
     expectChecks(mode);
   }
@@ -222,7 +222,7 @@ class MainFrameTest : public QObject {
     QAction* thumbnails = frame_->action(cmd::kThumbnailView);
     thumbnails->trigger();
     thumbnails->trigger();
-    QCOMPARE(frame_->GetViewMode(), 3);
+    QCOMPARE(static_cast<int>(frame_->GetViewMode()), 3);
     expectChecks(3);
     QCOMPARE(fakePreview()->viewModes, (std::vector<int>{3, 3}));
   }
@@ -243,7 +243,7 @@ class MainFrameTest : public QObject {
     QFETCH(int, mode);
     store_->writeInt(keys::kWindowInfo, keys::kViewMode, stored);
     makeFrame();
-    QCOMPARE(frame_->GetViewMode(), mode);
+    QCOMPARE(static_cast<int>(frame_->GetViewMode()), mode);
     expectChecks(mode);
   }
 

@@ -29,7 +29,7 @@ namespace trimlet::preview_test {
 class FakeList : public FileListPort {
  public:
   void FillFromFolder(const QString& f) override { filled.push_back(f); }
-  void SetViewMode(int mode) override { viewModes.push_back(mode); }
+  void SetViewMode(ViewMode mode) override { viewModes.push_back(static_cast<int>(mode)); }
   QString SelectedName() const override { return selected; }
   void SetSelectedName(const QString& name) override { selected = name; }
   QString ListFolder() const override { return folder; }
@@ -74,7 +74,7 @@ inline char* toString(const StatusValues& v) {
 
 class FakeFrame : public MainFramePort {
  public:
-  int GetViewMode() const override { return 0; }
+  ViewMode GetViewMode() const override { return ViewMode::kLargeIcon; }
   void SetStatusValues(int sw, int sh, int rw, int rh, int ss, int rs) override {
     status = {sw, sh, rw, rh, ss, rs};
     ++statusCalls;

@@ -276,8 +276,8 @@ class PreviewPaneTest : public QObject {
 
   void viewModesPassToTheList() {
     Rig rig;
-    rig.pane->SetViewMode(3);
-    rig.pane->SetViewMode(0);
+    rig.pane->SetViewMode(static_cast<ViewMode>(3));
+    rig.pane->SetViewMode(static_cast<ViewMode>(0));
     QCOMPARE(rig.list.viewModes, (std::vector<int>{3, 0}));
   }
 

@@ -138,7 +138,7 @@ class ShellRulesTest : public QObject {
 
   void windowInfoRoundTrip() {
     MemoryProfileStore store;
-    writeWindowInfo(store, QRect(-20, 30, 640, 480), true, 3);
+    writeWindowInfo(store, QRect(-20, 30, 640, 480), true, ViewMode::kThumbnail);
     using namespace keys;
     QCOMPARE(store.intValue(kWindowInfo, kWindowLeft), -20);
     QCOMPARE(store.intValue(kWindowInfo, kWindowRight), 620);

@@ -87,7 +87,7 @@ class StartupTest : public QObject {
     QCOMPARE(frame->frameGeometry().topLeft(), QPoint(0, 0));
     QCOMPARE(frame->geometry().size(), QSize(1024, 768));
     QVERIFY(!frame->isMaximized());
-    QCOMPARE(frame->GetViewMode(), 0);
+    QCOMPARE(static_cast<int>(frame->GetViewMode()), 0);
     QVERIFY(frame->action(cmd::kLargeIconView)->isChecked());
     QCOMPARE(frame->windowTitle(), QStringLiteral("Trimlet"));
     QCOMPARE(theApp().StartupFolder, root_);
@@ -113,7 +113,7 @@ class StartupTest : public QObject {
     start({"trimlet"});
     CMainFrame* frame = program_->frame();
     QTRY_VERIFY(frame->isMaximized());
-    QCOMPARE(frame->GetViewMode(), 2);
+    QCOMPARE(static_cast<int>(frame->GetViewMode()), 2);
     QVERIFY(frame->action(cmd::kDetailsView)->isChecked());
     QCOMPARE(frame->windowTitle(), QStringLiteral("Trimlet - b.png"));
     QCOMPARE(theApp().CurrentFolder, root_ + QStringLiteral("/Pics/"));
@@ -146,7 +146,7 @@ class StartupTest : public QObject {
     start({"trimlet"});
     QCOMPARE(program_->frame()->geometry(), QRect(50, 60, 700, 500));
     QVERIFY(!program_->frame()->isMaximized());
-    QCOMPARE(program_->frame()->GetViewMode(), 3);
+    QCOMPARE(static_cast<int>(program_->frame()->GetViewMode()), 3);
   }
 
   void deletedLastFile() {
