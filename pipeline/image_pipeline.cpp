@@ -24,6 +24,9 @@ void ImagePipeline::load(ProfileStore& store) {
   copy_.fixedColor = f.fixedColor;
   copy_.autoRotate = f.autoRotate;
   copy_.regularRectangle = f.regularRectangle;
+  copy_.splitPhotos = f.splitPhotos;
+  copy_.minPhotoPercent = f.minPhotoPercent;
+  copy_.honourOrientation = f.honourOrientation;
   f.maxFilterSize = kMaxFilterSize;
   panel_.showFields();
 }
@@ -35,6 +38,9 @@ void ImagePipeline::save(ProfileStore& store) const {
   values.fixedColor = copy_.fixedColor;
   values.autoRotate = copy_.autoRotate;
   values.regularRectangle = copy_.regularRectangle;
+  values.splitPhotos = copy_.splitPhotos;
+  values.minPhotoPercent = copy_.minPhotoPercent;
+  values.honourOrientation = copy_.honourOrientation;
   writePreviewSettings(store, values);
 }
 
