@@ -23,7 +23,8 @@ std::string folderOf(const std::string& path) {
 // What one file's pieces share on their way to the disk.
 struct PieceWriter {
   const BatchJob& job;
-  const SourceImage& source;
+  const ImageMetadata& metadata;
+  int sourceHeight;
   const std::string& sourcePath;
   SourceFormat sourceFormat;
   SourceFormat writer;
@@ -34,7 +35,7 @@ struct PieceWriter {
 // A lossless cut of the piece's box: planned in a dry run, made otherwise.
 // False (with the record's note) when the file refuses it.
 bool cutLosslessly(const PieceWriter& w, const CropPiece& piece, BatchPieceRecord& record) {
-  const PixelBox box = pictureBox(piece.box, w.source.pixels.height());
+  const PixelBox box = pictureBox(piece.box, w.sourceHeight);
   LosslessCutPlan plan;
   if (w.job.dryRun) {
     auto planned = planLosslessJpegCut(w.sourcePath, box, w.readOptions);
@@ -79,7 +80,7 @@ void writePiece(const PieceWriter& w, const CropPiece& piece, const ImageBuffer&
   options.jpegQuality = w.job.settings.jpegQuality;
   options.targaRle = w.job.settings.targaRLE != 0;
   Status written = writeImageFileWithMetadata(w.writer, record.target, image, options,
-                                              w.source.metadata, &record.warnings);
+                                              w.metadata, &record.warnings);
   if (!written) {
     record.kind = FileOutcome::Kind::kWriteFailed;
     record.reason = written.reason();
@@ -168,9 +169,14 @@ BatchFileResult processBatchFile(const BatchJob& job, const BatchItem& item,
     return r;
   }
 
+  // The pieces are buffers of their own: the source's pixels can go before
+  // anything is encoded.
+  read->pixels.reset();
+
   const bool split = job.gathered.splitPhotos && job.settings.croppingMode == CroppingMode::kAuto;
-  const PieceWriter writer{
-      job, *read, r.source, sourceFormat, writerFormat(format, sourceFormat), readOptions, policy};
+  const PieceWriter writer{job,          read->metadata, r.sourceHeight,
+                           r.source,     sourceFormat,   writerFormat(format, sourceFormat),
+                           readOptions,  policy};
   for (size_t i = 0; i < cropped->pieces.size(); ++i) {
     const CropPiece& piece = cropped->pieces[i];
     BatchPieceRecord record;
