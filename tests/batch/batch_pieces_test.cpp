@@ -208,38 +208,6 @@ TEST_F(BatchMetadata, JpegAndPngResultsCarryProfileAndCameraData) {
   }
 }
 
-struct OrientationCase {
-  bool honour;
-  int width, height;  // of the source as the batch sees it
-};
-void PrintTo(const OrientationCase& c, std::ostream* os) {
-  *os << (c.honour ? "honoured" : "as stored");
-}
-class BatchOrientation : public BatchMetadata,
-                         public ::testing::WithParamInterface<OrientationCase> {};
-
-// A picture stored lying on its side (orientation 6) is cut upright, or as
-// stored when orientation is not honoured; the result says "normal".
-TEST_P(BatchOrientation, TurnsThePictureUprightFirst) {
-  writeJpegSource("phone.jpg", test::pageWithBlock(64, 48, 10, 6, 30, 20), 6);
-  CropSettings s = autoCrop();
-  s.honourOrientation = GetParam().honour ? 1 : 0;
-  s.outputFormat = OutputFormat::kPng;
-  const BatchFileResult r =
-      processBatchFile(makeBatchJob(s, false, false), item("phone.jpg"), policy);
-  ASSERT_EQ(r.outcome.kind, FileOutcome::Kind::kWritten) << r.outcome.reason;
-  EXPECT_EQ(r.sourceWidth, GetParam().width);
-  EXPECT_EQ(r.sourceHeight, GetParam().height);
-  EXPECT_EQ(r.resultWidth, GetParam().honour ? 20 : 30);
-  EXPECT_EQ(r.resultHeight, GetParam().honour ? 30 : 20);
-  ImageMetadata carried;
-  ASSERT_TRUE(readImageFileWithMetadata(SourceFormat::kPng, r.outcome.target, &carried).ok());
-  EXPECT_EQ(carried.orientation, 1);
-}
-INSTANTIATE_TEST_SUITE_P(Both, BatchOrientation,
-                         ::testing::Values(OrientationCase{true, 48, 64},
-                                           OrientationCase{false, 64, 48}));
-
 // --- Lossless cuts. --------------------------------------------------------
 
 TEST_F(BatchMetadata, ALosslessCutIsTheDecodedSourcesBoxMovedToTheGrid) {

@@ -134,53 +134,6 @@ TEST_P(StraightenScan, ATiltedPhotoComesOutUprightAtItsOwnSize) {
 
 INSTANTIATE_TEST_SUITE_P(Seeds, StraightenScan, ::testing::Values(21u, 22u, 23u));
 
-struct SplitCase {
-  int photos;
-  uint32_t seed;
-  bool autoRotate;
-};
-void PrintTo(const SplitCase& c, std::ostream* os) {
-  *os << c.photos << " photos, seed " << c.seed << (c.autoRotate ? ", straightened" : "");
-}
-class SplitScan : public ::testing::TestWithParam<SplitCase> {};
-
-// Every photo once, in reading order; straightened pieces at the photo's own
-// size, unturned ones at least as large as the photo.
-TEST_P(SplitScan, EveryPhotoBecomesAPiece) {
-  const SplitCase c = GetParam();
-  const test::ScanPage page = scanPage(c.photos, c.seed, 1600, 1200);
-  ASSERT_FALSE(page.image.empty());
-  auto out = cropImage(page.image, scanInputs(c.autoRotate, true));
-  ASSERT_TRUE(out.ok()) << out.reason();
-  ASSERT_EQ(out->pieces.size(), page.photos.size());
-  for (size_t i = 0; i < out->pieces.size(); ++i) {
-    SCOPED_TRACE("piece " + std::to_string(i + 1));
-    const CropPiece& piece = out->pieces[i];
-    const test::PagePhoto& truth = page.photos[i];
-    const ImageBuffer& image = out->pieceImage(i);
-    const double cx = truth.centerX, cy = truth.centerY;
-    EXPECT_TRUE(cx >= piece.box.left && cx <= piece.box.right && cy >= piece.box.top &&
-                cy <= piece.box.bottom);
-    if (c.autoRotate) {
-      EXPECT_NEAR(piece.degrees, truth.degrees, 0.3);
-      EXPECT_LE(std::abs(image.width() - truth.width), 2) << "truth " << truth.width;
-      EXPECT_LE(std::abs(image.height() - truth.height), 2) << "truth " << truth.height;
-    } else {
-      EXPECT_EQ(piece.degrees, 0.0);
-      EXPECT_EQ(image.width(), piece.box.width());
-      EXPECT_EQ(image.height(), piece.box.height());
-    }
-  }
-  // No composite unless asked for (a batch writes the pieces themselves).
-  if (out->pieces.size() > 1) {
-    EXPECT_TRUE(out->result.empty());
-  }
-}
-
-INSTANTIATE_TEST_SUITE_P(Generated, SplitScan,
-                         ::testing::Values(SplitCase{1, 31, true}, SplitCase{3, 32, true},
-                                           SplitCase{4, 33, false}, SplitCase{6, 34, true}));
-
 // Unturned pieces are the page's own pixels in their boxes, numbered in
 // reading order: the top row first, left to right.
 TEST(PhotoSplit, UnturnedPiecesAreTheirBoxesOfThePage) {
