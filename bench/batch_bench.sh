@@ -8,6 +8,10 @@
 #   - trimlet-batch, auto crop, tolerance 20, filter 3, threshold 6, JPEG 75,
 #     with --jobs 1 and --jobs 2
 #   - ImageMagick: convert -fuzz 20% -trim +repage -quality 75
+#   - trimlet-batch --lossless (the same boxes cut from the JPEG files
+#     without encoding them again, left and top moved to the block grid)
+#   - trimlet-batch --straighten (each picture measured, turned upright and
+#     cut tight)
 # and prints the figures, the ratios and the crop sizes (the specks lie far
 # outside the picture, so a crop that ignores them is the picture's size).
 set -euo pipefail
@@ -73,6 +77,10 @@ im() {
 }
 export -f im
 measure imagemagick bash -c im
+measure trimlet-lossless "$batch" "${settings[@]}" --lossless --overwrite all "$work/src" \
+  "$work/lossless"
+measure trimlet-straighten "$batch" "${settings[@]}" --straighten --overwrite all "$work/src" \
+  "$work/straight"
 
 codec=$(cat "$work/codec.cpu")
 one=$(cat "$work/trimlet-jobs1.cpu")
@@ -80,12 +88,19 @@ magick=$(cat "$work/imagemagick.cpu")
 echo
 printf 'trimlet (1 job) / decode+encode:  %.2f  (target at most 1.5)\n' "$(awk "BEGIN { print $one / $codec }")"
 printf 'ImageMagick / trimlet (1 job):    %.2f  (target at least 4)\n' "$(awk "BEGIN { print $magick / $one }")"
+lossless=$(cat "$work/trimlet-lossless.cpu")
+straight=$(cat "$work/trimlet-straighten.cpu")
+printf 'lossless cut / trimlet (1 job):   %.2f\n' "$(awk "BEGIN { print $lossless / $one }")"
+printf 'straighten / trimlet (1 job):     %.2f\n' "$(awk "BEGIN { print $straight / $one }")"
+printf 'bytes written: re-encoded %s, lossless %s\n' "$(cat "$work"/out1/*.jpg | wc -c)" \
+  "$(cat "$work"/lossless/*.jpg | wc -c)"
 cmp -s <(cd "$work/out1" && cat ./*.jpg) <(cd "$work/out2" && cat ./*.jpg) &&
   echo "jobs 1 and jobs 2 wrote identical files" || echo "jobs 1 and jobs 2 DIFFER"
 echo
 echo "Crop sizes (the picture is about 2400 x 1600 plus its tilt; the page is 4000 x 3000):"
 for f in "$work"/out1/*.jpg; do
   n=$(basename "$f")
-  printf '  %s  trimlet %s   ImageMagick %s\n' "$n" "$(identify -format '%wx%h' "$f")" \
-    "$(identify -format '%wx%h' "$work/im/$n")"
+  printf '  %s  trimlet %s   lossless %s   straightened %s   ImageMagick %s\n' "$n" \
+    "$(identify -format '%wx%h' "$f")" "$(identify -format '%wx%h' "$work/lossless/$n")" \
+    "$(identify -format '%wx%h' "$work/straight/$n")" "$(identify -format '%wx%h' "$work/im/$n")"
 done

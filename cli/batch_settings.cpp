@@ -29,6 +29,11 @@ Result<BatchSettings> loadBatchSettings(ProfileStore& store, const CliOptions& o
   if (options.format) s.outputFormat = static_cast<OutputFormat>(*options.format);
   if (options.quality) s.jpegQuality = *options.quality;
   if (options.rle) s.targaRLE = *options.rle ? 1 : 0;
+  if (options.straighten) s.autoRotate = 1;
+  if (options.split) s.splitPhotos = 1;
+  if (options.minPhotoPercent) s.minPhotoPercent = *options.minPhotoPercent;
+  if (options.noOrientation) s.honourOrientation = 0;
+  if (options.lossless) s.losslessJpeg = 1;
   batch.manualRectValid = s.cropWidth != 0 || s.cropHeight != 0;
   return batch;
 }

@@ -1,7 +1,8 @@
 #pragma once
 // The crop settings of a command-line batch: the values the window stored
 // (or a profile file of the same form), the --set overrides, then the
-// --format, --quality and --rle options on top.
+// --format, --quality, --rle, --straighten, --split, --min-photo,
+// --no-orientation and --lossless options on top.
 
 #include <string>
 

@@ -1,12 +1,16 @@
 #include "cli/cli_batch.h"
 
+#include <cmath>
 #include <condition_variable>
 #include <filesystem>
 #include <mutex>
+#include <optional>
 #include <thread>
 #include <vector>
 
 #include "output/batch/batch_file.h"
+#include "output/batch/batch_lossless.h"
+#include "output/batch/batch_report.h"
 #include "output/batch/batch_text.h"
 #include "output/batch/batch_walk.h"
 #include "output/batch/folder_scan.h"
@@ -53,9 +57,11 @@ struct Shared {
   bool progress;
   const std::atomic<bool>& cancel;
   std::mutex walkMutex;
-  BatchWalk walk;
+  std::optional<BatchWalk> walk;  // unless the files come from a list
+  size_t nextListed = 0;
   TurnOrder turns;
   BatchSummary summary;
+  std::vector<BatchFileResult> results;  // by number, for the report
 };
 
 // One job's overwrite policy: it takes the file's turn before the check, so
@@ -92,14 +98,30 @@ void clearProgress(Shared& shared) {
   if (shared.progress) std::fprintf(shared.err, "\r\033[K");
 }
 
-std::string describeDryRun(const BatchFileResult& r) {
+// "x,y w x h" of a box from the picture's top-left.
+std::string boxText(const PixelBox& b) {
+  return std::to_string(b.x) + "," + std::to_string(b.y) + " " + std::to_string(b.width) + " x " +
+         std::to_string(b.height);
+}
+
+// One line a piece: the source, the box (and angle) found, the result, the
+// lossless cut's box, and the target.
+std::string describeDryRun(const BatchFileResult& r, const BatchPieceRecord& p) {
+  std::string line = r.source + ": " + std::to_string(r.sourceWidth) + " x " +
+                     std::to_string(r.sourceHeight) + ", ";
+  line += p.number > 0 ? "photo " + std::to_string(p.number) : std::string("crop");
+  line += " " + boxText(pictureBox(p.box, r.sourceHeight));
+  if (std::fabs(p.degrees) >= 0.005) {
+    char angle[48];
+    std::snprintf(angle, sizeof angle, ", turned %.2f degrees", p.degrees);
+    line += angle;
+  }
+  line += ", result " + std::to_string(p.resultWidth) + " x " + std::to_string(p.resultHeight);
+  if (p.lossless) line += ", lossless " + boxText(*p.lossless);
+  if (!p.note.empty()) line += ", " + p.note;
   std::error_code ec;
-  const bool exists = std::filesystem::exists(r.target, ec);
-  char line[512];
-  std::snprintf(line, sizeof line, ": %d x %d, crop %d,%d %d x %d, result %d x %d -> ",
-                r.sourceWidth, r.sourceHeight, r.box.left, r.sourceHeight - r.box.bottom,
-                r.box.width(), r.box.height(), r.resultWidth, r.resultHeight);
-  return r.source + line + r.target + (exists ? " (exists)" : "");
+  const bool exists = std::filesystem::exists(p.target, ec);
+  return line + " -> " + p.target + (exists ? " (exists)" : "");
 }
 
 // The message of a failed file: the file and the reason.
@@ -117,19 +139,36 @@ void finishFile(Shared& shared, TurnPolicy& policy, const BatchItem& item,
   BatchSummary& s = shared.summary;
   clearProgress(shared);
   const FileOutcome& outcome = r.outcome;
-  if (outcome.ok()) {
-    ++s.processed;
-    if (outcome.kind == FileOutcome::Kind::kWritten) ++s.written;
-    if (outcome.kind == FileOutcome::Kind::kSkipped) {
+  for (const std::string& warning : r.warnings)
+    std::fprintf(shared.err, "trimlet-batch: %s: warning: %s\n", r.source.c_str(),
+                 trimmed(warning).c_str());
+  for (const BatchPieceRecord& piece : r.pieces) {
+    if (piece.kind == FileOutcome::Kind::kWritten) ++s.written;
+    if (piece.kind == FileOutcome::Kind::kSkipped) {
       ++s.skipped;
       std::fprintf(shared.err, "trimlet-batch: %s: already exists, skipped\n",
-                   outcome.target.c_str());
+                   piece.target.c_str());
     }
-    if (shared.request.dryRun) std::fprintf(shared.out, "%s\n", describeDryRun(r).c_str());
+    if (shared.request.dryRun) {
+      std::fprintf(shared.out, "%s\n", describeDryRun(r, piece).c_str());
+      continue;
+    }
+    if (!piece.note.empty())
+      std::fprintf(shared.err, "trimlet-batch: %s: %s\n", piece.target.c_str(),
+                   trimmed(piece.note).c_str());
+    for (const std::string& warning : piece.warnings)
+      std::fprintf(shared.err, "trimlet-batch: %s: warning: %s\n", piece.target.c_str(),
+                   trimmed(warning).c_str());
+  }
+  if (outcome.ok()) {
+    ++s.processed;
   } else {
     ++s.failed;
     std::fprintf(shared.err, "trimlet-batch: %s\n", failureText(r).c_str());
   }
+  if (!shared.request.report.empty() && item.number >= 1 &&
+      size_t(item.number) <= shared.results.size())
+    shared.results[size_t(item.number - 1)] = r;
   if (shared.progress)
     std::fprintf(shared.err, "%s",
                  statusText(item.folder + item.name, item.number, s.total).c_str());
@@ -138,21 +177,66 @@ void finishFile(Shared& shared, TurnPolicy& policy, const BatchItem& item,
   policy.releaseTurn();
 }
 
+// A listed entry that cannot be processed: a failure naming it.
+BatchFileResult problemResult(const ListedFile& listed) {
+  BatchFileResult r;
+  r.source = listed.item.folder + listed.item.name;
+  r.outcome.kind = FileOutcome::Kind::kReadFailed;
+  r.outcome.reason = listed.problem;
+  return r;
+}
+
+// The next file of the walk or the list; false when there is none.
+bool nextFile(Shared& shared, BatchItem& item, const ListedFile** listed) {
+  *listed = nullptr;
+  if (shared.walk) return shared.walk->next(item);
+  if (shared.nextListed >= shared.request.listed.size()) return false;
+  *listed = &shared.request.listed[shared.nextListed++];
+  item = (*listed)->item;
+  return true;
+}
+
 void runJob(Shared& shared) {
   TurnPolicy policy(shared);
   for (;;) {
     BatchItem item;
+    const ListedFile* listed = nullptr;
     {
       std::lock_guard<std::mutex> lock(shared.walkMutex);
       if (shared.cancel.load()) {
         shared.summary.cancelled = true;
         return;
       }
-      if (!shared.walk.next(item)) return;
+      if (!nextFile(shared, item, &listed)) return;
     }
     policy.begin(item.number);
-    const BatchFileResult result = processBatchFile(shared.job, item, policy);
+    BatchFileResult result;
+    if (listed && !listed->problem.empty()) {
+      result = problemResult(*listed);
+    } else {
+      if (listed && !shared.request.dryRun) {
+        // A failure shows at the writer of the file.
+        std::error_code ec;
+        std::filesystem::create_directories(item.outputFolder, ec);
+      }
+      result = processBatchFile(shared.job, item, policy);
+    }
     finishFile(shared, policy, item, result);
+  }
+}
+
+void writeReport(Shared& shared) {
+  const BatchRequest& request = shared.request;
+  std::vector<BatchFileResult> done;
+  for (BatchFileResult& r : shared.results)
+    if (!r.source.empty()) done.push_back(std::move(r));
+  const std::string text =
+      batchReportJson(BatchReportHeader{request.source, request.output, request.dryRun}, done);
+  Status written = writeBatchReport(request.report, text);
+  if (!written) {
+    shared.summary.reportFailed = true;
+    std::fprintf(shared.err, "trimlet-batch: %s: cannot write the report: %s\n",
+                 request.report.c_str(), trimmed(written.reason()).c_str());
   }
 }
 
@@ -162,7 +246,8 @@ BatchSummary runCliBatch(const BatchRequest& request, const BatchSettings& setti
                          OverwritePrompt& prompt, FILE* out, FILE* err, bool progress,
                          const std::atomic<bool>& cancel) {
   std::vector<std::string> queue;
-  const int total = CountImageFiles(request.source, request.recurse, queue);
+  const int total = request.fromList ? int(request.listed.size())
+                                     : CountImageFiles(request.source, request.recurse, queue);
   BatchJob job = makeBatchJob(settings.settings, settings.wholeSelect, settings.manualRectValid);
   job.affix = request.affix;
   job.affixPosition = request.affixPosition;
@@ -175,13 +260,21 @@ BatchSummary runCliBatch(const BatchRequest& request, const BatchSettings& setti
                 progress,
                 cancel,
                 {},
-                BatchWalk(request.source, request.output, queue, !request.dryRun),
+                std::nullopt,
+                0,
+                {},
                 {},
                 {}};
+  if (!request.fromList)
+    shared.walk.emplace(request.source, request.output, queue, !request.dryRun);
+  if (!request.report.empty()) shared.results.resize(size_t(total));
   shared.summary.total = total;
   if (request.overwrite == OverwriteMode::kAll) shared.overwrite.setDecision(OverwriteChoice::kOverwriteAll);
   if (request.overwrite == OverwriteMode::kNone) shared.overwrite.setDecision(OverwriteChoice::kSkipAll);
-  if (total == 0) return shared.summary;
+  if (total == 0) {
+    if (!request.report.empty()) writeReport(shared);
+    return shared.summary;
+  }
 
   const int jobs = std::max(1, std::min(request.jobs, total));
   std::vector<std::thread> workers;
@@ -189,6 +282,7 @@ BatchSummary runCliBatch(const BatchRequest& request, const BatchSettings& setti
   runJob(shared);
   for (auto& worker : workers) worker.join();
   clearProgress(shared);
+  if (!request.report.empty()) writeReport(shared);
   return shared.summary;
 }
 

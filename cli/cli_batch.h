@@ -7,13 +7,23 @@
 // overwrite check, the write and the messages of file n come after those of
 // file n - 1. The files written are therefore byte-identical to a one-job
 // run, and prompts come one at a time.
+//
+// The files come from the walk over SOURCE or, with a list (file_list.h),
+// in the list's order; a listed entry that cannot be processed fails alone,
+// named with its problem. A listed file's output folder is made (with its
+// parents) before its result is written.
+// With a report path the batch's record (batch_report.h) is written there
+// at the end, files in their order (the same with any number of jobs),
+// also after a dry run or a cancel (with the files done so far).
 
 #include <atomic>
 #include <cstdio>
 #include <string>
+#include <vector>
 
 #include "cli/batch_settings.h"
 #include "cli/cli_options.h"
+#include "output/batch/file_list.h"
 #include "output/batch/output_name.h"
 #include "output/batch/overwrite_check.h"
 
@@ -26,6 +36,7 @@ struct BatchSummary {
   int skipped = 0;
   int failed = 0;
   bool cancelled = false;
+  bool reportFailed = false;  // the report could not be written (said on `err`)
 };
 
 struct BatchRequest {
@@ -37,6 +48,9 @@ struct BatchRequest {
   std::string affix;
   AffixPosition affixPosition = AffixPosition::kPrefix;
   OverwriteMode overwrite = OverwriteMode::kAsk;
+  bool fromList = false;  // take `listed` instead of walking `source`
+  std::vector<ListedFile> listed;
+  std::string report;  // where the JSON record goes; empty: none
 };
 
 // Runs the batch. `prompt` answers existing targets in ask mode. File lines

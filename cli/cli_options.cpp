@@ -65,9 +65,27 @@ int parseCommandLine(int argc, const char* const* argv, CliOptions& options,
   app.add_option("--overwrite", options.overwrite,
                  "Existing results: ask (default; skipped without a terminal), all or none")
       ->transform(CLI::CheckedTransformer(kModes, CLI::ignore_case));
-  app.add_flag("--dry-run", options.dryRun, "Show what would be done; write nothing");
+  app.add_flag("--dry-run", options.dryRun,
+               "Show what would be done (boxes, angles, lossless cuts); write no image");
   app.add_option("--jobs", options.jobs, "Process this many files at once (default 1)")
       ->check(CLI::Range(1, 64));
+  app.add_flag("--straighten", options.straighten,
+               "Auto Crop: measure each picture's tilt and straighten it");
+  app.add_flag("--split", options.split,
+               "Auto Crop: write every photo of a page on its own, as NAME_1, NAME_2 ...");
+  int minPhoto = -1;
+  app.add_option("--min-photo", minPhoto,
+                 "Smallest photo, in percent of the page (default: stored, 2)")
+      ->check(CLI::Range(0, 100));
+  app.add_flag("--no-orientation", options.noOrientation,
+               "Handle pictures as stored, not turned upright by their EXIF orientation");
+  app.add_flag("--lossless", options.lossless,
+               "Cut JPEG results out of JPEG sources without encoding them again");
+  app.add_option("--report", options.report,
+                 "Write a JSON record of every source, box and target to this file");
+  app.add_option("--files-from", options.filesFrom,
+                 "Take the files from this list (- for standard input), names relative to "
+                 "SOURCE, instead of walking SOURCE");
 
   try {
     app.parse(argc, argv);
@@ -85,6 +103,12 @@ int parseCommandLine(int argc, const char* const* argv, CliOptions& options,
   }
   if (format >= 0) options.format = format;
   if (quality >= 0) options.quality = quality;
+  if (minPhoto >= 0) options.minPhotoPercent = minPhoto;
+  if (!options.filesFrom.empty() && options.recurse) {
+    message = "trimlet-batch: --files-from takes the files from the list; -r does not apply\n";
+    toError = true;
+    return 2;
+  }
   if (!rle.empty()) options.rle = rle == "on";
   if (*postfixOption) {
     options.affix = postfix;

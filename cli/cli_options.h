@@ -28,6 +28,14 @@ struct CliOptions {
   OverwriteMode overwrite = OverwriteMode::kAsk;
   bool dryRun = false;
   int jobs = 1;
+  // The photo and file options, on top of the stored settings.
+  bool straighten = false;
+  bool split = false;
+  std::optional<int> minPhotoPercent;  // 0..100
+  bool noOrientation = false;
+  bool lossless = false;
+  std::string report;     // a JSON record of the batch, when not empty
+  std::string filesFrom;  // a list of files ("-": standard input) instead of a walk
 };
 
 // Parses the arguments. Returns -1 to go on; otherwise the exit status

@@ -66,6 +66,11 @@ int main(int argc, char** argv) {
   }
   auto settings = loadBatchSettings(*store, options);
   if (!settings) return usageError(settings.reason());
+  const CropSettings& chosen = settings->settings;
+  if ((chosen.autoRotate || chosen.splitPhotos) && chosen.croppingMode != CroppingMode::kAuto)
+    std::fprintf(stderr,
+                 "trimlet-batch: warning: straightening and splitting photos work in Auto Crop "
+                 "mode; the settings choose Manual Crop\n");
 
   BatchRequest request;
   request.source = withTrailingSlash(options.source);
@@ -76,8 +81,20 @@ int main(int argc, char** argv) {
   request.affix = options.affix;
   request.affixPosition = options.affixPosition;
   request.overwrite = options.overwrite;
+  request.report = options.report;
+  const bool listFromInput = options.filesFrom == "-";
+  if (!options.filesFrom.empty()) {
+    FILE* list = listFromInput ? stdin : std::fopen(options.filesFrom.c_str(), "r");
+    if (!list) return usageError(options.filesFrom + ": cannot open the list of files");
+    auto names = readFileList(list);
+    if (!listFromInput) std::fclose(list);
+    if (!names) return usageError(options.filesFrom + ": " + names.reason());
+    request.fromList = true;
+    request.listed = listedFiles(request.source, request.output, *names);
+  }
 
-  const bool terminalIn = isatty(STDIN_FILENO) != 0;
+  // Standard input that holds the list cannot answer questions too.
+  const bool terminalIn = !listFromInput && isatty(STDIN_FILENO) != 0;
   const bool progress = isatty(STDERR_FILENO) != 0;
   TerminalPrompt terminal(stdin, stderr);
   SilentPrompt silent;
@@ -89,7 +106,7 @@ int main(int argc, char** argv) {
 
   if (summary.total == 0) {
     std::printf("%s\n", kNoImageFileMessage);
-    return 0;
+    return summary.reportFailed ? 1 : 0;
   }
   std::printf("%s\n", summary.cancelled ? kBatchCancelledMessage : kBatchCompletedMessage);
   std::printf("%d processed, %d written, %d skipped, %d failed\n", summary.processed,
@@ -97,5 +114,5 @@ int main(int argc, char** argv) {
   if (summary.skipped > 0 && request.overwrite == OverwriteMode::kAsk && !terminalIn)
     std::printf("Existing files were kept: there is no terminal to ask. "
                 "Use --overwrite all to replace them.\n");
-  return summary.failed > 0 || summary.cancelled ? 1 : 0;
+  return summary.failed > 0 || summary.cancelled || summary.reportFailed ? 1 : 0;
 }

@@ -6,6 +6,7 @@
 
 #include "engine/geometry/mirror.h"
 #include "pipeline/crop_engine.h"
+#include "pipeline/photo_road.h"
 
 namespace trimlet {
 
@@ -47,6 +48,13 @@ Result<CropOutcome> cropAtBox(const ImageBuffer& source, const CropBox& box,
       outcome.result = mirrored.take();
     }
   }
+  CropPiece piece;
+  piece.box = box;
+  piece.outline = RotatedRect{(box.left + box.right) / 2.0, (box.top + box.bottom) / 2.0,
+                              double(box.width()), double(box.height()), 0.0};
+  piece.cutWidth = box.width();
+  piece.cutHeight = box.height();
+  outcome.pieces.push_back(std::move(piece));
   return outcome;
 }
 
@@ -61,6 +69,8 @@ Result<CropOutcome> cropImage(const ImageBuffer& source, CropInputs inputs) {
     f.cropHeight = h;
   }
   configureDetector(inputs.detector, f.croppingMode, inputs.gathered, inputs.wholeSelect);
+  // The photo road measures the foreground itself.
+  if (findsPhotos(inputs)) return cropPhotos(source, inputs);
   Status detected = inputs.detector.detect(source, inputs.gathered.backgroundColor);
   if (!detected) return Result<CropOutcome>::failure(detected);
   if (f.croppingMode == CroppingMode::kManual && inputs.manualRectValid)

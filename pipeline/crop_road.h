@@ -13,7 +13,17 @@
 //   cropAtBox          the crop engine on that box (crop_engine.h), then in
 //                      Manual Crop the flips: left-right, then top-bottom.
 //   cropImage          all of it for a batch: the WholeSelect rectangle,
-//                      detection, the box, the engine.
+//                      detection, the box, the engine; in Auto Crop with
+//                      Auto Rotate or Split Photos the photo road instead
+//                      (photo_road.h: straighten, split, then the engine on
+//                      each piece).
+//
+// Pieces: every outcome lists what it cut as pieces, one for a plain crop or
+// a straightened picture, one per photo found for a split. `result` is the
+// result when there is one piece (the piece's own `image` then stays empty:
+// pieceImage() finds it); with several, each piece holds its image and
+// `result` is their composite (piece_layout.h) when the inputs ask for it,
+// else empty.
 //
 // What the road writes back to the settings panel comes out as values in
 // CropOutcome (the inward-cut limits, the lowered side amounts, the fixed size
@@ -25,6 +35,8 @@
 #include <vector>
 
 #include "engine/detect/background_detector.h"
+#include "engine/detect/min_area_rect.h"
+#include "engine/detect/region_tilt.h"
 #include "engine/image/image_buffer.h"
 #include "engine/result.h"
 #include "engine/settings/crop_settings.h"
@@ -52,12 +64,32 @@ struct CropInputs {
   CropBox manualBox;
   // The detector with its parameters and its last findings.
   BackgroundDetector detector;
+  // Several pieces: build `result` as their composite (the preview's view).
+  bool composite = false;
 };
 
 // The side amounts and cut value an interactive inward cut lowered.
 struct LoweredCut {
   SideAmounts sides;
   int cutValue = 0;
+};
+
+// One picture the road cut, and where it came from.
+struct CropPiece {
+  // Buffer coordinates of the source, right and bottom exclusive: the box
+  // cut from it when `degrees` is 0, else the bounding box of the picture
+  // that was turned (what the source view outlines).
+  CropBox box;
+  // The measured outline on the source (pixel-corner buffer coordinates,
+  // min_area_rect.h); the box itself, at 0 degrees, when nothing was
+  // measured.
+  RotatedRect outline;
+  double degrees = 0;  // the straightening turn; 0 when cut as it lies
+  TiltVerdict verdict = TiltVerdict::kNothingToMeasure;
+  bool measured = false;  // a tilt was measured (straightening or splitting)
+  int cutWidth = 0;       // the size cut, before fixed size, edges and frame
+  int cutHeight = 0;
+  ImageBuffer image;  // the piece's result when the outcome has several
 };
 
 struct CropOutcome {
@@ -68,6 +100,12 @@ struct CropOutcome {
   std::optional<LoweredCut> lowered;   // interactive inward amounts lowered
   std::optional<CropRect> scaledSize;  // width, height after scaling one side
   BackgroundDetector detector;         // as the run left it
+  std::vector<CropPiece> pieces;       // in reading order, at least one
+
+  // The result of piece i: `result` for a single piece, else its own image.
+  const ImageBuffer& pieceImage(size_t i) const {
+    return pieces.size() == 1 ? result : pieces[i].image;
+  }
 };
 
 void configureDetector(BackgroundDetector& detector, CroppingMode mode,

@@ -5,6 +5,7 @@
 
 #include "engine/image/pixel_layout.h"
 #include "engine/settings/settings_persistence.h"
+#include "pipeline/photo_road.h"
 #include "pipeline/source_image.h"
 
 namespace trimlet {
@@ -24,6 +25,9 @@ void ImagePipeline::load(ProfileStore& store) {
   copy_.fixedColor = f.fixedColor;
   copy_.autoRotate = f.autoRotate;
   copy_.regularRectangle = f.regularRectangle;
+  copy_.splitPhotos = f.splitPhotos;
+  copy_.minPhotoPercent = f.minPhotoPercent;
+  copy_.honourOrientation = f.honourOrientation;
   f.maxFilterSize = kMaxFilterSize;
   panel_.showFields();
 }
@@ -35,6 +39,9 @@ void ImagePipeline::save(ProfileStore& store) const {
   values.fixedColor = copy_.fixedColor;
   values.autoRotate = copy_.autoRotate;
   values.regularRectangle = copy_.regularRectangle;
+  values.splitPhotos = copy_.splitPhotos;
+  values.minPhotoPercent = copy_.minPhotoPercent;
+  values.honourOrientation = copy_.honourOrientation;
   writePreviewSettings(store, values);
 }
 
@@ -84,7 +91,9 @@ FileOutcome ImagePipeline::ProcessFile(const std::string& folder, const std::str
   if (sourceFormat_ == SourceFormat::kNone) return outcome;
 
   const std::string path = folder + name;
-  auto read = readSourceImage(sourceFormat_, path);
+  ReadOptions options;
+  options.applyOrientation = copy_.honourOrientation != 0;
+  auto read = readSourceImage(sourceFormat_, path, options);
   if (!read) {
     view_.clearViews();
     panel_.disableAll();
@@ -154,7 +163,12 @@ void ImagePipeline::ApplyCrop() {
   if (chosenFileMissing() || source_.empty()) return;
   view_.setBusy(true);
   cropFailed_ = false;
-  const CropInputs in = inputs();
+  CropInputs in = inputs();
+  if (findsPhotos(in)) {
+    in.composite = true;
+    applyPhotoRoad(in);
+    return;
+  }
   const CropBox box = chooseCropBox(detector_.rectangle(), in.settings, manualRectValid_,
                                     cropBox_, source_.width(), source_.height());
   inwardCutLimit_ = std::min(box.width(), box.height()) / 2 - 1;
@@ -170,10 +184,36 @@ void ImagePipeline::ApplyCrop() {
     takeBack(*out);
     inwardCutLimit_ = out->resultCutLimit;
     result_ = std::move(out->result);
+    pieces_ = std::move(out->pieces);
     view_.showResult(result_);
   }
   view_.updateStatus(statusSizes());
   view_.setBusy(false);
+}
+
+void ImagePipeline::applyPhotoRoad(const CropInputs& in) {
+  auto out = cropPhotos(source_, in);
+  if (!out) {
+    result_.reset();
+    pieces_.clear();
+    cropFailed_ = true;
+    cropFailure_ = out.reason();
+  } else {
+    inwardCutLimit_ = out->boxCutLimit;
+    panel_.setInwardCutLimit(inwardCutLimit_);
+    cropBox_ = out->box;
+    takeBack(*out);
+    inwardCutLimit_ = out->resultCutLimit;
+    result_ = std::move(out->result);
+    pieces_ = std::move(out->pieces);
+    view_.showResult(result_);
+  }
+  view_.updateStatus(statusSizes());
+  view_.setBusy(false);
+}
+
+const ImageBuffer& ImagePipeline::pieceImage(size_t i) const {
+  return pieces_.size() == 1 ? result_ : pieces_[i].image;
 }
 
 void ImagePipeline::takeBack(const CropOutcome& outcome) {
@@ -233,6 +273,7 @@ StatusSizes ImagePipeline::statusSizes() const {
 void ImagePipeline::releaseImages() {
   source_.reset();
   result_.reset();
+  pieces_.clear();
 }
 
 }  // namespace trimlet

@@ -11,7 +11,15 @@
 //   ApplyManualRectangle() take CropX, CropY, CropWidth, CropHeight as the
 //                          crop rectangle and run ApplyCrop.
 //   ApplyCrop()            choose the rectangle, run the crop engine, flip
-//                          (Manual Crop mode), show.
+//                          (Manual Crop mode), show; in Auto Crop with Auto
+//                          Rotate or Split Photos the photo road
+//                          (photo_road.h) instead, showing its pieces side by
+//                          side (piece_layout.h).
+//
+// The pieces of the last run (crop_road.h) stay for the window: their boxes
+// and outlines on the source (the regions found), their angles and images.
+// The picture is read upright by its EXIF orientation unless the settings
+// copy's Honour Orientation is off.
 //
 // A file that cannot be decoded stops that file: the views stay cleared, the
 // panel is disabled and the reader's reason is reported; the outcome says so.
@@ -61,7 +69,12 @@ class ImagePipeline {
   void setImageShown(bool shown) { imageShown_ = shown; }
   SourceFormat sourceFormat() const { return sourceFormat_; }
   const ImageBuffer& source() const { return source_; }
+  // The result view's image: the single result, or the pieces side by side.
   const ImageBuffer& result() const { return result_; }
+  // The pieces of the last run, in reading order (empty without a result),
+  // and the result image of piece i.
+  const std::vector<CropPiece>& pieces() const { return pieces_; }
+  const ImageBuffer& pieceImage(size_t i) const;
   bool keepAlpha() const { return keepAlpha_; }
   CropBox cropRectangle() const { return cropBox_; }
   bool manualRectValid() const { return manualRectValid_; }
@@ -77,6 +90,7 @@ class ImagePipeline {
  private:
   bool chosenFileMissing();
   CropInputs inputs() const;
+  void applyPhotoRoad(const CropInputs& in);
   // Writes back what a run returned, the way the panel's setters take it.
   void takeBack(const CropOutcome& outcome);
 
@@ -92,6 +106,7 @@ class ImagePipeline {
   ImageBuffer source_;
   bool keepAlpha_ = false;
   ImageBuffer result_;
+  std::vector<CropPiece> pieces_;
   CropBox cropBox_;
   bool manualRectValid_ = false;
   int inwardCutLimit_ = 0;

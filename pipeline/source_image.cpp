@@ -6,10 +6,11 @@
 
 namespace trimlet {
 
-Result<SourceImage> readSourceImage(SourceFormat format, const std::string& path) {
-  auto read = readImageFile(format, path);
-  if (!read) return Result<SourceImage>::failure(read.reason());
+Result<SourceImage> readSourceImage(SourceFormat format, const std::string& path,
+                                    const ReadOptions& options) {
   SourceImage source;
+  auto read = readImageFileWithMetadata(format, path, &source.metadata, options);
+  if (!read) return Result<SourceImage>::failure(read.reason());
   source.pixels = read.take();
   source.readerChannels = source.pixels.channels();
   if (source.readerChannels == 1) {

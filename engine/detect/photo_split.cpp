@@ -98,7 +98,8 @@ Result<std::vector<FoundPhoto>> findPhotos(const ImageBuffer& page, Rgb backgrou
 }
 
 Result<ImageBuffer> cutPhoto(const ImageBuffer& page, const FoundPhoto& photo, Rgb background,
-                             const BackgroundDetector& parameters, bool edgeBlending) {
+                             const BackgroundDetector& parameters, bool edgeBlending,
+                             DetectedRect* pageBox) {
   if (page.empty()) return Result<ImageBuffer>::failure("There is no image to cut from.");
   if (page.channels() != 3 && page.channels() != 4) {
     return Result<ImageBuffer>::failure("The image to cut from must have three or four channels.");
@@ -126,6 +127,13 @@ Result<ImageBuffer> cutPhoto(const ImageBuffer& page, const FoundPhoto& photo, R
         border, area.right - area.left + 1, area.bottom - area.top + 1, photo.tilt.degrees,
         filterGrowth(parameters), back->width(), back->height());
     box = clipToBorder(box, measured);
+  }
+  if (pageBox) {
+    *pageBox = box;
+    if (photo.tilt.degrees == 0.0) {
+      *pageBox = DetectedRect{box.left + area.left, box.top + area.top, box.right + area.left,
+                              box.bottom + area.top};
+    }
   }
   return copyBox(*back, box);
 }

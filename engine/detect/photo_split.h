@@ -26,6 +26,9 @@
 //   (turn.h), so the piece is the photo itself: neither the pixels the turn
 //   blends with the bed nor the filter's extra pixel around the border. A
 //   photo whose box reaches the page's edge is cut to what detection finds.
+//   `pageBox`, when given, receives the box that was cut: on the page for a
+//   photo that is not turned (tilt.degrees 0), so that the same box can be
+//   cut from the file; for a turned photo the box on the turned piece.
 // Failures (bad image, impossible setting, memory) give a reason and leave
 // the page untouched; the detector is only read.
 
@@ -57,6 +60,7 @@ Result<std::vector<FoundPhoto>> findPhotos(const ImageBuffer& page, Rgb backgrou
                                            const SplitOptions& options);
 
 Result<ImageBuffer> cutPhoto(const ImageBuffer& page, const FoundPhoto& photo, Rgb background,
-                             const BackgroundDetector& parameters, bool edgeBlending = true);
+                             const BackgroundDetector& parameters, bool edgeBlending = true,
+                             DetectedRect* pageBox = nullptr);
 
 }  // namespace trimlet

@@ -64,8 +64,12 @@ struct CropSettings {
   Rgb fillColor;
   Rgb backgroundColor;
   Rgb fixedColor;
-  int autoRotate = 0;
+  int autoRotate = 0;  // Auto Crop: straighten the picture (each photo when split)
   int regularRectangle = 0;
+  int splitPhotos = 0;        // Auto Crop: every photo of the page becomes a result
+  int minPhotoPercent = 2;    // 0-100: smallest region that counts, in % of the page
+  int honourOrientation = 1;  // turn pictures upright by their EXIF orientation
+  int losslessJpeg = 0;       // cut JPEG results from JPEG sources without encoding again
 };
 
 // The values the panel hands to the pipeline in one gather; the pipeline keeps
@@ -88,6 +92,9 @@ struct GatheredSettings {
   Rgb fixedColor;
   int autoRotate = 0;
   int regularRectangle = 0;
+  int splitPhotos = 0;
+  int minPhotoPercent = 2;
+  int honourOrientation = 1;
 
   bool operator==(const GatheredSettings& o) const;
   bool operator!=(const GatheredSettings& o) const { return !(*this == o); }
@@ -107,6 +114,10 @@ int normaliseNoiseThreshold(int threshold, int filterSize);
 // negative limit counts as 0); percent above 100 becomes 100; pixels outward
 // stays.
 int normaliseCutValue(int value, CutType cutType, CutDirection cutDirection, int inwardCutLimit);
+
+// The smallest photo, in percent of the page: below 0 becomes 0, above 100
+// becomes 100.
+int normaliseMinPhotoPercent(int value);
 
 // The inward-cut limit handed over by the pipeline: a negative value becomes 0.
 int normaliseInwardCutLimit(int limit);
@@ -131,8 +142,8 @@ struct SpinRange {
 SpinRange cutSpinRange(CutType cutType, CutDirection cutDirection, int inwardCutLimit);
 
 // The gather: normalises tolerance, then filter size and threshold, then the
-// cut value with its distribution to the sides, all in place, and returns the
-// gathered values.
+// cut value with its distribution to the sides, then the smallest photo, all
+// in place, and returns the gathered values.
 GatheredSettings gatherSettings(CropSettings& settings);
 
 // A manual rectangle in image pixels, measured from the picture's top-left.

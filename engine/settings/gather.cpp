@@ -11,7 +11,9 @@ bool GatheredSettings::operator==(const GatheredSettings& o) const {
          edgeType == o.edgeType && cutType == o.cutType && cutDirection == o.cutDirection &&
          fillColor == o.fillColor && additive == o.additive &&
          backgroundColor == o.backgroundColor && fixedColor == o.fixedColor &&
-         autoRotate == o.autoRotate && regularRectangle == o.regularRectangle;
+         autoRotate == o.autoRotate && regularRectangle == o.regularRectangle &&
+         splitPhotos == o.splitPhotos && minPhotoPercent == o.minPhotoPercent &&
+         honourOrientation == o.honourOrientation;
 }
 
 GatheredSettings gatherSettings(CropSettings& s) {
@@ -22,6 +24,7 @@ GatheredSettings gatherSettings(CropSettings& s) {
   s.noiseThreshold = normaliseNoiseThreshold(s.noiseThreshold, s.filterSize);
   s.cutValue = normaliseCutValue(s.cutValue, s.cutType, s.cutDirection, s.inwardCutLimit);
   applyCutDistribution(s);
+  s.minPhotoPercent = normaliseMinPhotoPercent(s.minPhotoPercent);
 
   GatheredSettings g;
   g.tolerance = s.tolerance;
@@ -41,6 +44,9 @@ GatheredSettings gatherSettings(CropSettings& s) {
   g.fixedColor = s.fixedColor;
   g.autoRotate = s.autoRotate;
   g.regularRectangle = s.regularRectangle;
+  g.splitPhotos = s.splitPhotos;
+  g.minPhotoPercent = s.minPhotoPercent;
+  g.honourOrientation = s.honourOrientation;
   return g;
 }
 

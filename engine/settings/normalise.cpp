@@ -30,6 +30,12 @@ int normaliseNoiseThreshold(int threshold, int filterSize) {
   return result;
 }
 
+int normaliseMinPhotoPercent(int value) {
+  if (value < 0) return 0;
+  if (value > 100) return 100;
+  return value;
+}
+
 int normaliseInwardCutLimit(int limit) { return limit < 0 ? 0 : limit; }
 
 int normaliseCutValue(int value, CutType cutType, CutDirection cutDirection, int inwardCutLimit) {

@@ -269,9 +269,18 @@ std::vector<SettingRow> makeTable() {
       colour(V, "FixedColor Option", TRIMLET_COLOUR_FIELD(fixedColor),
              "fill colour: the canvas around a fixed-size result"),
       flag(V, kImage, "Auto Rotate", TRIMLET_INT_FIELD(autoRotate), 0,
-           "automatic rotation option"),
+           "Auto Crop: measure the picture's tilt and straighten it"),
       flag(V, kImage, "Regular Rectangle", TRIMLET_INT_FIELD(regularRectangle), 0,
            "make the crop square"),
+      // Read after the older values, whose order stays as it was.
+      flag(V, kImage, "Split Photos", TRIMLET_INT_FIELD(splitPhotos), 0,
+           "Auto Crop: every photo of the page becomes its own result"),
+      number(V, kImage, "Min Photo Percent", TRIMLET_INT_FIELD(minPhotoPercent), 2, 0, 100,
+             "smallest photo (or part of a picture) that counts, in % of the page"),
+      flag(V, kImage, "Honour Orientation", TRIMLET_INT_FIELD(honourOrientation), 1,
+           "turn pictures upright by their EXIF orientation as they are read"),
+      flag(V, kImage, "Lossless JPEG", TRIMLET_INT_FIELD(losslessJpeg), 0,
+           "cut JPEG results out of JPEG sources without encoding them again"),
   };
 }
 

@@ -7,7 +7,8 @@
 // defaults, taken as they are (the first gather normalises them), and written
 // at shutdown; the floats go through the seven-digit form, the rotation
 // clamped first. The preview's values (output format, JPEG quality, Targa
-// run-length, the three colours, Auto Rotate, Regular Rectangle) likewise.
+// run-length, the three colours, Auto Rotate, Regular Rectangle, then Split
+// Photos, Min Photo Percent, Honour Orientation, Lossless JPEG) likewise.
 // Nothing else is stored: the side amounts, Additive, the inward limit and
 // the image-seen flag start at 0 on every read.
 

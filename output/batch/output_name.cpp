@@ -24,4 +24,9 @@ std::string targetPathFor(const std::string& outputPath, OutputFormat outputForm
   return replaceLastFour(outputPath, extension);
 }
 
+std::string numberedPath(const std::string& targetPath, int number) {
+  const size_t cut = targetPath.size() >= 4 ? targetPath.size() - 4 : 0;
+  return targetPath.substr(0, cut) + "_" + std::to_string(number) + targetPath.substr(cut);
+}
+
 }  // namespace trimlet

@@ -9,6 +9,9 @@
 //   targetPathFor: by output format, the last four characters replaced by
 //     ".jpg" (0), ".tga" (1), ".bmp" (2) or ".png" (4); 3 (same as source)
 //     leaves the path as it is.
+//   numberedPath: the target of photo `number` of a split: "_<number>"
+//     before the last four characters (the extension), so after the prefix
+//     or postfix (out/photo_c.jpg -> out/photo_c_2.jpg).
 
 #include <string>
 
@@ -22,5 +25,6 @@ std::string affixedName(const std::string& name, const std::string& affix, Affix
 std::string outputPathFor(const std::string& outputFolder, const std::string& name,
                           const std::string& affix, AffixPosition position);
 std::string targetPathFor(const std::string& outputPath, OutputFormat outputFormat);
+std::string numberedPath(const std::string& targetPath, int number);
 
 }  // namespace trimlet

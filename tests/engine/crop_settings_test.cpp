@@ -190,6 +190,9 @@ TEST(Gather, HandsOverEveryComparedField) {
   s.additive = 1;
   s.autoRotate = 1;
   s.regularRectangle = 1;
+  s.splitPhotos = 1;
+  s.minPhotoPercent = 250;
+  s.honourOrientation = 0;
   const GatheredSettings g = gatherSettings(s);
   EXPECT_EQ(g.tolerance, 100);
   EXPECT_EQ(g.filterSize, 5);
@@ -205,6 +208,10 @@ TEST(Gather, HandsOverEveryComparedField) {
   EXPECT_EQ(g.additive, 1);
   EXPECT_EQ(g.autoRotate, 1);
   EXPECT_EQ(g.regularRectangle, 1);
+  EXPECT_EQ(g.splitPhotos, 1);
+  EXPECT_EQ(g.minPhotoPercent, 100);
+  EXPECT_EQ(s.minPhotoPercent, 100);
+  EXPECT_EQ(g.honourOrientation, 0);
   // A second gather of the normalised values hands over the same copy.
   EXPECT_EQ(gatherSettings(s), g);
 }
@@ -234,6 +241,16 @@ TEST(Gather, ComparisonSeesEveryField) {
   EXPECT_TRUE(changed([](GatheredSettings& g) { g.fixedColor.green = 0; }));
   EXPECT_TRUE(changed([](GatheredSettings& g) { g.autoRotate = 1; }));
   EXPECT_TRUE(changed([](GatheredSettings& g) { g.regularRectangle = 1; }));
+  EXPECT_TRUE(changed([](GatheredSettings& g) { g.splitPhotos = 1; }));
+  EXPECT_TRUE(changed([](GatheredSettings& g) { g.minPhotoPercent = 5; }));
+  EXPECT_TRUE(changed([](GatheredSettings& g) { g.honourOrientation = 0; }));
+}
+
+TEST(Gather, TheSmallestPhotoIsAPercentage) {
+  EXPECT_EQ(normaliseMinPhotoPercent(-3), 0);
+  EXPECT_EQ(normaliseMinPhotoPercent(0), 0);
+  EXPECT_EQ(normaliseMinPhotoPercent(57), 57);
+  EXPECT_EQ(normaliseMinPhotoPercent(101), 100);
 }
 
 }  // namespace

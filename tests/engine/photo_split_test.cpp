@@ -150,6 +150,26 @@ TEST(SplitPage, PagesWithoutPhotos) {
   EXPECT_EQ((*counted)[0].tilt.degrees, 0.0);
 }
 
+// The box a piece was cut from: on the page for an unturned photo, so that
+// the same box of the page is the piece.
+TEST(SplitPage, TellsTheBoxItCut) {
+  ImageBuffer page = test::solidImage(200, 120, {255, 255, 255});
+  for (int y = 30; y < 90; ++y)
+    for (int x = 40; x < 150; ++x) page.at(x, y)[1] = 0;
+  const BackgroundDetector detector;
+  auto found = findPhotos(page, kWhite, detector, SplitOptions{});
+  ASSERT_TRUE(found.ok());
+  ASSERT_EQ(found->size(), 1u);
+  ASSERT_EQ((*found)[0].tilt.degrees, 0.0);
+  DetectedRect cut;
+  auto piece = cutPhoto(page, (*found)[0], kWhite, detector, true, &cut);
+  ASSERT_TRUE(piece.ok());
+  EXPECT_EQ(cut, (DetectedRect{40, 30, 149, 89}));
+  auto same = copyBox(page, cut);
+  ASSERT_TRUE(same.ok());
+  EXPECT_TRUE(test::SameImage(*same, *piece));
+}
+
 TEST(SplitPage, RefusesImpossibleSettingsAndImages) {
   const BackgroundDetector detector;
   const ImageBuffer page = test::solidImage(20, 20, {255, 255, 255});

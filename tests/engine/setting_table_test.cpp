@@ -28,8 +28,8 @@ TEST(SettingTable, EveryValueNameIsStoredOnceAndFindsItsRow) {
     EXPECT_TRUE(keys.insert(keyOf(row)).second) << keyOf(row);
     EXPECT_EQ(findSetting(row.section, row.name), &row) << keyOf(row);
   }
-  // 30 values of the panel, 8 of the preview with three per colour.
-  EXPECT_EQ(keys.size(), 30u + 5u + 9u);
+  // 30 values of the panel, 12 of the preview with three per colour.
+  EXPECT_EQ(keys.size(), 30u + 9u + 9u);
   EXPECT_EQ(findSetting("Auto Crop Info", "Tolerence"), nullptr);
   EXPECT_EQ(findSetting("Controls", "WholeSelect"), nullptr);
 }
@@ -106,7 +106,13 @@ INSTANTIATE_TEST_SUITE_P(
                       ValueCase{"Image Option", "Output Format", 5, false},
                       ValueCase{"Fill Option", "Green", 255, true},
                       ValueCase{"Fill Option", "Green", 256, false},
-                      ValueCase{"Fixed Size Info", "Side Pixel", 4001, false}));
+                      ValueCase{"Fixed Size Info", "Side Pixel", 4001, false},
+                      ValueCase{"Image Option", "Min Photo Percent", 0, true},
+                      ValueCase{"Image Option", "Min Photo Percent", 100, true},
+                      ValueCase{"Image Option", "Min Photo Percent", 101, false},
+                      ValueCase{"Image Option", "Split Photos", 2, false},
+                      ValueCase{"Image Option", "Honour Orientation", 0, true},
+                      ValueCase{"Image Option", "Lossless JPEG", -1, false}));
 
 TEST(SettingTable, APercentCutValueIsAtMostAHundred) {
   CropSettings s;

@@ -24,7 +24,8 @@ using namespace keys;
   X(cutDirection) X(fixedSize) X(sizeMode) X(fixedWidth) X(fixedHeight) X(selSide)         \
   X(sidePixel) X(fillColorCheck) X(filterSize) X(noiseThreshold)
 #define PREVIEW_INT_FIELDS(X) \
-  X(outputFormat) X(jpegQuality) X(targaRLE) X(autoRotate) X(regularRectangle)
+  X(outputFormat) X(jpegQuality) X(targaRLE) X(autoRotate) X(regularRectangle) X(splitPhotos) \
+  X(minPhotoPercent) X(honourOrientation) X(losslessJpeg)
 
 // Names every stored field in which the two records differ.
 ::testing::AssertionResult SameStoredFields(const CropSettings& expected,
@@ -151,7 +152,25 @@ TEST(SettingsRead, PreviewReadsItsOwnValuesAndTheEdgeType) {
   const std::vector<std::string>& log = store.readLog();
   ASSERT_FALSE(log.empty());
   EXPECT_EQ(log.back(), "Crop Edge Info/Edge Type");
-  EXPECT_EQ(log.size(), 15u);  // 3 options + 9 colour components + 2 flags + edge type
+  // 3 options + 9 colour components + 2 flags, the four later values, then
+  // the edge type: the older values keep their places.
+  ASSERT_EQ(log.size(), 19u);
+  EXPECT_EQ(log[13], "Image Option/Regular Rectangle");
+  const std::vector<std::string> later(log.begin() + 14, log.end() - 1);
+  EXPECT_EQ(later, (std::vector<std::string>{
+                       "Image Option/Split Photos", "Image Option/Min Photo Percent",
+                       "Image Option/Honour Orientation", "Image Option/Lossless JPEG"}));
+}
+
+TEST(SettingsFirstStart, PhotoAndFileOptionsHaveTheirDefaults) {
+  MemoryProfileStore store;
+  CropSettings s = unusualSettings();
+  readPreviewSettings(store, s);
+  EXPECT_EQ(s.autoRotate, 0);
+  EXPECT_EQ(s.splitPhotos, 0);
+  EXPECT_EQ(s.minPhotoPercent, 2);
+  EXPECT_EQ(s.honourOrientation, 1);
+  EXPECT_EQ(s.losslessJpeg, 0);
 }
 
 TEST(SettingsRead, StoredValuesAreTakenAsTheyAreUntilTheGather) {
