@@ -2,6 +2,8 @@
 // host. Layout and input are in form_rlower_input.cpp.
 #include "preview/form_rlower.h"
 
+#include "pipeline/piece_layout.h"
+
 #include <QApplication>
 
 #include "app/base/message_box.h"
@@ -147,10 +149,22 @@ void CFormRLower::showSource(const ImageBuffer& image) {
 }
 
 void CFormRLower::showResult(const ImageBuffer& image) {
+  std::vector<std::array<QPointF, 4>> outlines;
+  if (!pipeline_.pieces().empty()) {
+    for (const CropPiece& piece : pipeline_.pieces()) {
+      if (!piece.measured) continue;  // only what straightening or splitting found
+      const auto corners = outlineCorners(piece, pipeline_.source().height());
+      std::array<QPointF, 4> points;
+      for (size_t i = 0; i < 4; ++i) points[i] = QPointF(corners[i].x, corners[i].y);
+      outlines.push_back(points);
+    }
+  }
+  source_->setOutlines(std::move(outlines));
   result_->SetImage(image.width(), image.height(), image.data(), image.channels());
 }
 
 void CFormRLower::clearViews() {
+  source_->setOutlines({});
   source_->ClearView();
   result_->ClearView();
 }

@@ -4,9 +4,12 @@
 #include <QApplication>
 #include <QFileInfo>
 
+#include <algorithm>
+
 #include "app/base/dialog_hooks.h"
 #include "app/base/message_box.h"
 #include "output/batch/batch_text.h"
+#include "output/batch/output_name.h"
 #include "output/dialogs/batch_dialogs.h"
 #include "output/dialogs/batch_process_dlg.h"
 #include "output/dialogs/save_file_dlg.h"
@@ -56,11 +59,18 @@ void CFormRLower::SaveImage() {
       WriteOptions options;
       options.jpegQuality = f.jpegQuality;
       options.targaRle = f.targaRLE != 0;
-      const Status written =
-          writeImageFile(*writer, path.toStdString(), pipeline_.result(), options);
-      if (!written)
-        ShowMessage(QStringLiteral("The file\n\n%1\n\ncould not be written.\n\n%2")
-                        .arg(path, QString::fromStdString(written.reason()).trimmed()));
+      // A split writes every photo, numbered from the chosen name.
+      const size_t pieces = pipeline_.pieces().size();
+      for (size_t i = 0; i < std::max<size_t>(pieces, 1); ++i) {
+        const std::string target = pieces > 1 ? numberedPath(path.toStdString(), int(i) + 1)
+                                              : path.toStdString();
+        const ImageBuffer& image = pieces > 1 ? pipeline_.pieceImage(i) : pipeline_.result();
+        const Status written = writeImageFile(*writer, target, image, options);
+        if (!written)
+          ShowMessage(QStringLiteral("The file\n\n%1\n\ncould not be written.\n\n%2")
+                          .arg(QString::fromStdString(target),
+                               QString::fromStdString(written.reason()).trimmed()));
+      }
     }
   }
   if (FileListPort* list = theApp().ListPane) list->FillFromFolder(theApp().CurrentFolder);
@@ -76,12 +86,14 @@ void CFormRLower::RunBatch() {
   options.format = f.outputFormat;
   options.quality = f.jpegQuality;
   options.runLength = f.targaRLE != 0;
+  options.lossless = f.losslessJpeg != 0;
   CBatchProcessDlg dialog(options, this);
   if (ExecDialog(dialog) != QDialog::Accepted) return;
   options = dialog.options();
   f.outputFormat = options.format;
   f.jpegQuality = options.quality;
   f.targaRLE = options.runLength ? 1 : 0;
+  f.losslessJpeg = options.lossless ? 1 : 0;
   outputFolder_ = QString::fromStdString(options.output);
 
   BatchJob job = makeBatchJob(f, source_->model().wholeSelect(), pipeline_.manualRectValid());

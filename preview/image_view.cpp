@@ -4,6 +4,7 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPolygonF>
 
 #include "preview/model/view_controls_store.h"
 #include "preview/preview_pictures.h"
@@ -110,6 +111,16 @@ QCursor CImageView::cursorFor(CursorShape shape) const {
 void CImageView::paintEvent(QPaintEvent*) {
   QPainter painter(this);
   paintImageView(painter, rect(), image_, model_, blank_ && blank_());
+  if (outlines_.empty() || !model_.hasImage() || model_.imageWidth() <= 0) return;
+  // The photos a split found, scaled like the image.
+  const ViewRect& d = model_.imageRect();
+  const double s = static_cast<double>(d.width()) / model_.imageWidth();
+  painter.setPen(QPen(QColor(220, 40, 40), 2));
+  for (const auto& corners : outlines_) {
+    QPolygonF shape;
+    for (const QPointF& c : corners) shape << QPointF(d.left + c.x() * s, d.top + c.y() * s);
+    painter.drawPolygon(shape);
+  }
 }
 
 void CImageView::resizeEvent(QResizeEvent*) { relayout(); }

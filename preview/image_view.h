@@ -26,7 +26,11 @@
 #include <QCursor>
 #include <QImage>
 #include <QWidget>
+#include <QPointF>
+
+#include <array>
 #include <functional>
+#include <vector>
 
 #include "engine/settings/profile_store.h"
 #include "preview/model/display_rows.h"
@@ -54,6 +58,13 @@ class CImageView : public QWidget {
   // While `blank` says so, the view paints only grey (the file list has no
   // chosen file).
   void setBlankWhile(std::function<bool()> blank) { blank_ = std::move(blank); }
+  // Outlines drawn over the image, each four corners in image pixels from
+  // the picture's top-left (the photos a split found); empty draws none.
+  void setOutlines(std::vector<std::array<QPointF, 4>> outlines) {
+    outlines_ = std::move(outlines);
+    update();
+  }
+  const std::vector<std::array<QPointF, 4>>& outlines() const { return outlines_; }
   // The widget that shows this view's cursors: the one the mouse is over,
   // which is the pane when the mouse falls through. Default: the view.
   void setCursorTarget(QWidget* target) { cursorTarget_ = target; }
@@ -88,6 +99,7 @@ class CImageView : public QWidget {
   QWidget* cursorTarget_;
   QCursor pickCursor_;
   QSize laidOutSize_;
+  std::vector<std::array<QPointF, 4>> outlines_;
 };
 
 }  // namespace trimlet

@@ -138,11 +138,13 @@ void CBatchProcessDlg::browse(QLineEdit* edit) {
 }
 
 void CBatchProcessDlg::chooseFormat() {
-  COutputFormatDlg dialog(options_.format, options_.quality, options_.runLength, this);
+  COutputFormatDlg dialog(options_.format, options_.quality, options_.runLength, this,
+                          options_.lossless);
   if (ExecDialog(dialog) != QDialog::Accepted) return;
   options_.format = dialog.format();
   options_.quality = dialog.quality();
   options_.runLength = dialog.runLength();
+  options_.lossless = dialog.lossless();
   format_->setText(QString::fromStdString(formatCaption(options_.format)));
 }
 

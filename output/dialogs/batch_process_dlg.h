@@ -30,6 +30,7 @@ struct BatchOptions {
   OutputFormat format = OutputFormat::kJpeg;
   int quality = 75;
   bool runLength = true;
+  bool lossless = false;
 };
 
 class CBatchProcessDlg : public QDialog {

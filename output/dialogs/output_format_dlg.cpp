@@ -16,8 +16,12 @@
 namespace trimlet {
 
 COutputFormatDlg::COutputFormatDlg(OutputFormat format, int quality, bool runLength,
-                                   QWidget* parent)
-    : QDialog(parent), format_(format), quality_(quality), runLength_(runLength) {
+                                   QWidget* parent, bool lossless)
+    : QDialog(parent),
+      format_(format),
+      quality_(quality),
+      runLength_(runLength),
+      lossless_(lossless) {
   setWindowTitle(QStringLiteral("Output image format"));
   setObjectName(QStringLiteral("Output image format"));
   auto* layout = new QVBoxLayout(this);
@@ -61,6 +65,13 @@ COutputFormatDlg::COutputFormatDlg(OutputFormat format, int quality, bool runLen
   runLengthBox_->setAccessibleName(QStringLiteral("Run Length Encoding"));
   runLengthBox_->setChecked(runLength);
   layout->addWidget(runLengthBox_);
+  losslessBox_ = new QCheckBox(QStringLiteral("Lossless JPEG"), this);
+  losslessBox_->setObjectName(QStringLiteral("1025"));
+  losslessBox_->setAccessibleName(QStringLiteral("Lossless JPEG"));
+  losslessBox_->setToolTip(
+      QStringLiteral("JPEG results that are only cut keep the source's picture data"));
+  losslessBox_->setChecked(lossless);
+  layout->addWidget(losslessBox_);
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
   buttons->button(QDialogButtonBox::Ok)->setObjectName(QStringLiteral("1"));
   buttons->button(QDialogButtonBox::Cancel)->setObjectName(QStringLiteral("2"));
@@ -77,6 +88,7 @@ void COutputFormatDlg::enableFor(OutputFormat format) {
   slider_->setEnabled(c.quality);
   value_->setEnabled(c.quality);
   runLengthBox_->setEnabled(c.runLength);
+  losslessBox_->setEnabled(c.quality);
 }
 
 OutputFormat COutputFormatDlg::checkedFormat() const {
@@ -89,6 +101,7 @@ void COutputFormatDlg::accept() {
   format_ = checkedFormat();
   quality_ = slider_->value();
   runLength_ = runLengthBox_->isChecked();
+  lossless_ = losslessBox_->isChecked();
   QDialog::accept();
 }
 

@@ -2,7 +2,7 @@
 // COutputFormatDlg: "Output image format". The five format radios (1030
 // JPEG, 1031 Targa, 1032 bitmap, 1017 PNG placed above 1033 "Same as source
 // format"), the quality slider (1019) with its value (1024), "Run Length
-// Encoding" (1023), OK and Cancel. The slider and the check box are enabled
+// Encoding" (1023), "Lossless JPEG" (1025), OK and Cancel. The slider and the check box are enabled
 // by the format chosen (output_format_choice.h); OK takes the three values,
 // Cancel none.
 
@@ -19,10 +19,14 @@ namespace trimlet {
 
 class COutputFormatDlg : public QDialog {
  public:
-  COutputFormatDlg(OutputFormat format, int quality, bool runLength, QWidget* parent);
+  COutputFormatDlg(OutputFormat format, int quality, bool runLength, QWidget* parent,
+                   bool lossless = false);
   OutputFormat format() const { return format_; }
   int quality() const { return quality_; }
   bool runLength() const { return runLength_; }
+  // "Lossless JPEG" (1025): JPEG results that are only cut keep the
+  // source's picture data; enabled with JPEG.
+  bool lossless() const { return lossless_; }
   void accept() override;
 
  private:
@@ -32,6 +36,8 @@ class COutputFormatDlg : public QDialog {
   OutputFormat format_;
   int quality_;
   bool runLength_;
+  bool lossless_;
+  QCheckBox* losslessBox_;
   std::vector<std::pair<QRadioButton*, OutputFormat>> radios_;
   QSlider* slider_;
   QLabel* value_;

@@ -39,7 +39,7 @@ void PanelEnables::set(int id, bool on) { enabled_[id] = on; }
 
 const std::vector<int>& PanelEnables::controlIds() {
   static const std::vector<int> ids = {
-      kAutoRotationCheck, kCutUnitList,      kMakeSquareCheck,   kToleranceEdit,
+      kAutoRotationCheck, kSplitPhotosCheck, kCutUnitList,      kMakeSquareCheck,   kToleranceEdit,
       kEdgeSideList,      kCutValueEdit,     kCropXEdit,         kCropYEdit,
       kToleranceSpin,     kCutValueSpin,     kCropWidthEdit,     kCropHeightEdit,
       kFlipVerticalCheck, kRotationEdit,     kFixedWidthEdit,    kFixedHeightEdit,
@@ -54,7 +54,8 @@ const std::vector<int>& PanelEnables::controlIds() {
 
 void disableAll(PanelEnables& enables) {
   for (int id : PanelEnables::controlIds()) {
-    if (id != kAutoRotationCheck && id != kMakeSquareCheck) enables.set(id, false);
+    if (id != kAutoRotationCheck && id != kMakeSquareCheck && id != kSplitPhotosCheck)
+      enables.set(id, false);
   }
 }
 

@@ -2,8 +2,9 @@
 // Which controls of the crop settings panel are enabled, by control id
 // (panel_ids.h), and the rules that switch them:
 //
-//   disableAll             every control off except the two hidden checks
-//                          (1008, 1010).
+//   disableAll             every control off except the options that the
+//                          preview stores (1008 "Auto Rotation", 1010 "Make
+//                          Square", 1080 "Split Photos").
 //   enableForMode(manual)  X, Y, W, H, both flips, "Fixed Ratio" and the
 //                          rotation on when manual, off when auto; the two
 //                          ratio edits on only when FixedRatio and

@@ -27,6 +27,9 @@ inline constexpr int kCropColorButton = 1063;
 inline constexpr int kToleranceEdit = 1011;
 inline constexpr int kToleranceSpin = 1020;
 inline constexpr int kNoiseFilteringButton = 1057;
+// The photo options of Auto Crop: "Auto Rotation" (kAutoRotationCheck, shown
+// in this group) and "Split Photos".
+inline constexpr int kSplitPhotosCheck = 1080;
 
 // "Crop / Add Edge" frame.
 inline constexpr int kEdgeCheck = 1048;

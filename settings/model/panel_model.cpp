@@ -283,6 +283,11 @@ void PanelModel::hiddenCheckClicked(int id, bool on) {
   host_.applySettings();
 }
 
+void PanelModel::splitPhotosClicked(bool on) {
+  settings_.splitPhotos = on ? 1 : 0;
+  host_.applySettings();
+}
+
 void PanelModel::colourButtonClicked(int id) {
   Rgb* target = id == kCropColorButton    ? &settings_.backgroundColor
                 : id == kFrameColorButton ? &settings_.fillColor

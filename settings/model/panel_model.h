@@ -104,6 +104,8 @@ class PanelModel {
   void fixedRatioClicked(bool on);
   void flipClicked(int id, bool on);
   void hiddenCheckClicked(int id, bool on);
+  // "Split Photos": every photo of the page becomes its own result.
+  void splitPhotosClicked(bool on);
   void colourButtonClicked(int id);
   // A spin (tolerance or cut value) moved to `value`: its edit takes it.
   void spinMoved(int id, int value);

@@ -77,6 +77,7 @@ void CFormRMiddle::connectControls() {
   clicked(kMakeSquareCheck, [this](bool on) { model_.hiddenCheckClicked(kMakeSquareCheck, on); });
   clicked(kAutoRotationCheck,
           [this](bool on) { model_.hiddenCheckClicked(kAutoRotationCheck, on); });
+  clicked(kSplitPhotosCheck, [this](bool on) { model_.splitPhotosClicked(on); });
   for (int id : {kCropColorButton, kFrameColorButton, kFillColorButton})
     clicked(id, [this, id](bool) { model_.colourButtonClicked(id); });
   clicked(kNoiseFilteringButton, [this](bool) { model_.noiseFilteringClicked(); });
@@ -155,6 +156,7 @@ void CFormRMiddle::showControls() {
   check(kFlipVerticalCheck, f.flipVertical != 0);
   check(kMakeSquareCheck, f.regularRectangle != 0);
   check(kAutoRotationCheck, f.autoRotate != 0);
+  check(kSplitPhotosCheck, f.splitPhotos != 0);
   check(kEdgeCheck, f.edgeCheck != 0);
   check(kInwardRadio, f.cutDirection == CutDirection::kInward);
   check(kOutwardRadio, f.cutDirection != CutDirection::kInward);

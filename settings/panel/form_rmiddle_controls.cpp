@@ -100,6 +100,11 @@ void CFormRMiddle::buildForm() {
   scroll->setWidgetResizable(true);
   auto* content = new QWidget(scroll);
   scroll->setWidget(content);
+  // Like the form's own small dialog font: the whole form fits the pane of a
+  // 1024 x 768 screen.
+  QFont small = font();
+  small.setPointSizeF(small.pointSizeF() * 0.85);
+  setFont(small);
   auto* outer = new QVBoxLayout(this);
   outer->setContentsMargins(0, 0, 0, 0);
   outer->addWidget(scroll);
@@ -114,25 +119,25 @@ void CFormRMiddle::buildForm() {
   m->addWidget(button<QRadioButton>(kManualCropRadio, QStringLiteral("Manual Crop")), 0, 0, 1, 5);
   m->addWidget(picture(QStringLiteral(":/settings/glyph_180.png"), content, {12, 12}), 1, 0);
   m->addWidget(label(QStringLiteral("X:"), content), 1, 1);
-  m->addWidget(edit(kCropXEdit, QStringLiteral("Crop X"), 36), 1, 2);
+  m->addWidget(edit(kCropXEdit, QStringLiteral("Crop X"), 32), 1, 2);
   m->addWidget(label(QStringLiteral("Y:"), content), 1, 3);
-  m->addWidget(edit(kCropYEdit, QStringLiteral("Crop Y"), 36), 1, 4);
+  m->addWidget(edit(kCropYEdit, QStringLiteral("Crop Y"), 32), 1, 4);
   m->addWidget(picture(QStringLiteral(":/settings/glyph_181.png"), content, {12, 12}), 2, 0);
   m->addWidget(label(QStringLiteral("W:"), content), 2, 1);
-  m->addWidget(edit(kCropWidthEdit, QStringLiteral("Crop W"), 36), 2, 2);
+  m->addWidget(edit(kCropWidthEdit, QStringLiteral("Crop W"), 32), 2, 2);
   m->addWidget(label(QStringLiteral("H:"), content), 2, 3);
-  m->addWidget(edit(kCropHeightEdit, QStringLiteral("Crop H"), 36), 2, 4);
+  m->addWidget(edit(kCropHeightEdit, QStringLiteral("Crop H"), 32), 2, 4);
   m->addWidget(picture(QStringLiteral(":/settings/separator_176.png"), content, {2, 46}), 0, 5,
                3, 1);
   m->addWidget(button<QCheckBox>(kFixedRatioCheck, QStringLiteral("Fixed Ratio")), 0, 6, 1, 4);
   m->addWidget(label(QStringLiteral("W:"), content), 1, 6);
-  m->addWidget(edit(kRatioWidthEdit, QStringLiteral("Ratio W"), 32), 1, 7);
+  m->addWidget(edit(kRatioWidthEdit, QStringLiteral("Ratio W"), 28), 1, 7);
   m->addWidget(label(QStringLiteral("H:"), content), 1, 8);
-  m->addWidget(edit(kRatioHeightEdit, QStringLiteral("Ratio H"), 32), 1, 9);
+  m->addWidget(edit(kRatioHeightEdit, QStringLiteral("Ratio H"), 28), 1, 9);
   auto* rotation = new QHBoxLayout;
   rotation->setSpacing(3);
   rotation->addWidget(label(QStringLiteral("Rotation:"), content));
-  rotation->addWidget(edit(kRotationEdit, QStringLiteral("Rotation"), 40));
+  rotation->addWidget(edit(kRotationEdit, QStringLiteral("Rotation"), 36));
   rotation->addWidget(label(QStringLiteral("deg."), content));
   m->addLayout(rotation, 2, 6, 1, 4);
   auto* flips = new QHBoxLayout;
@@ -142,21 +147,22 @@ void CFormRMiddle::buildForm() {
   flips->addWidget(button<QCheckBox>(kFlipVerticalCheck, QStringLiteral("Vertical")));
   flips->addStretch();
   m->addLayout(flips, 3, 0, 1, 10);
-  // Not shown: the two options the preview stores for the panel.
+  // Not shown: the square option the preview stores for the panel.
   auto* square = button<QCheckBox>(kMakeSquareCheck, QStringLiteral("Make Square"));
-  auto* autoRotate = button<QCheckBox>(kAutoRotationCheck, QStringLiteral("Auto Rotation"));
   square->hide();
-  autoRotate->hide();
 
   // The auto group, titled by its radio button.
   QGridLayout* a = nullptr;
   row->addWidget(group(content, a));
   a->addWidget(button<QRadioButton>(kAutoCropRadio, QStringLiteral("Auto Crop")), 0, 0, 1, 3);
+  // The photo options beside the crop colour and the tolerance.
+  a->addWidget(button<QCheckBox>(kAutoRotationCheck, QStringLiteral("Auto Rotation")), 1, 3);
+  a->addWidget(button<QCheckBox>(kSplitPhotosCheck, QStringLiteral("Split Photos")), 2, 3);
   a->addWidget(label(QStringLiteral("Crop Color:"), content), 1, 0);
   a->addWidget(swatch(kCropColorButton, QStringLiteral("Crop Color")), 1, 1, 1, 2,
                Qt::AlignLeft);
   a->addWidget(label(QStringLiteral("Tolerance:"), content), 2, 0);
-  QLineEdit* tolerance = edit(kToleranceEdit, QStringLiteral("Tolerance"), 32);
+  QLineEdit* tolerance = edit(kToleranceEdit, QStringLiteral("Tolerance"), 28);
   toleranceSpin_ = new CSpinArrows(tolerance, content);
   toleranceSpin_->setObjectName(QString::number(kToleranceSpin));
   toleranceSpin_->setAccessibleName(QStringLiteral("Tolerance up-down"));
@@ -175,7 +181,7 @@ void CFormRMiddle::buildForm() {
   amount->addWidget(list(kEdgeSideList, QStringLiteral("Side"),
                          {QStringLiteral("All"), QStringLiteral("Left"), QStringLiteral("Right"),
                           QStringLiteral("Top"), QStringLiteral("Bottom")}));
-  QLineEdit* cut = edit(kCutValueEdit, QStringLiteral("Cut Value"), 36);
+  QLineEdit* cut = edit(kCutValueEdit, QStringLiteral("Cut Value"), 32);
   cutSpin_ = new CSpinArrows(cut, content);
   cutSpin_->setObjectName(QString::number(kCutValueSpin));
   cutSpin_->setAccessibleName(QStringLiteral("Cut Value up-down"));
@@ -194,6 +200,7 @@ void CFormRMiddle::buildForm() {
   frame->addStretch();
   auto* additive = button<QPushButton>(kAdditiveButton, QStringLiteral("Additive"));
   additive->setCheckable(true);
+  additive->setMaximumWidth(64);
   frame->addWidget(additive);
   e->addLayout(frame, 2, 0, 1, 4);
   auto* direction = new QHBoxLayout;
@@ -219,15 +226,15 @@ void CFormRMiddle::buildForm() {
       button<QRadioButton>(kSideLengthRadio, QString(), QStringLiteral("Side Length"));
   f->addWidget(byWidth, 1, 0);
   f->addWidget(label(QStringLiteral("W:"), content), 1, 1);
-  f->addWidget(edit(kFixedWidthEdit, QStringLiteral("Fixed W"), 36), 1, 2);
+  f->addWidget(edit(kFixedWidthEdit, QStringLiteral("Fixed W"), 32), 1, 2);
   f->addWidget(label(QStringLiteral("H:"), content), 1, 3);
-  f->addWidget(edit(kFixedHeightEdit, QStringLiteral("Fixed H"), 36), 1, 4);
+  f->addWidget(edit(kFixedHeightEdit, QStringLiteral("Fixed H"), 32), 1, 4);
   f->addWidget(bySide, 2, 0);
   auto* side = new QHBoxLayout;
   side->setSpacing(3);
   side->addWidget(list(kSideList, QStringLiteral("Long or Short"),
                        {QStringLiteral("Long"), QStringLiteral("Short")}));
-  side->addWidget(edit(kSidePixelEdit, QStringLiteral("Pixels"), 36));
+  side->addWidget(edit(kSidePixelEdit, QStringLiteral("Pixels"), 32));
   side->addWidget(label(QStringLiteral("pixels"), content));
   f->addLayout(side, 2, 1, 1, 4);
   f->addWidget(label(QStringLiteral("Fill Color:"), content), 3, 0, 1, 2);

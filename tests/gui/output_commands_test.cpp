@@ -145,10 +145,14 @@ class OutputCommandsTest : public QObject {
     child<QRadioButton>(dialog, "1017")->click();
     QVERIFY(!child<QSlider>(dialog, "1019")->isEnabled());
     QVERIFY(!child<QCheckBox>(dialog, "1023")->isEnabled());
+    QVERIFY(!child<QCheckBox>(dialog, "1025")->isEnabled());  // lossless: JPEG only
     child<QRadioButton>(dialog, "1030")->click();
     QVERIFY(child<QSlider>(dialog, "1019")->isEnabled());
+    QVERIFY(child<QCheckBox>(dialog, "1025")->isEnabled());
+    child<QCheckBox>(dialog, "1025")->setChecked(true);
     dialog.accept();
     QCOMPARE(dialog.format(), OutputFormat::kJpeg);
+    QVERIFY(dialog.lossless());
   }
 
   void theBrowseButtonChoosesAFolderInTheTree() {

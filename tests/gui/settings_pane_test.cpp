@@ -178,7 +178,8 @@ class SettingsPaneTest : public QObject {
     PanelEnables enables;
     disableAll(enables);
     for (int id : PanelEnables::controlIds()) {
-      const bool hidden = id == kAutoRotationCheck || id == kMakeSquareCheck;
+      const bool hidden =
+          id == kAutoRotationCheck || id == kMakeSquareCheck || id == kSplitPhotosCheck;
       QVERIFY2(enables.enabled(id) == hidden, qPrintable(QString::number(id)));
     }
   }

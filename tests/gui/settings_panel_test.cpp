@@ -153,6 +153,19 @@ class SettingsPanelTest : public QObject {
     QCOMPARE(p.form->cutSpinRange().high, 1000);
   }
 
+  void splitPhotosAndAutoRotationProcessAgain() {
+    PanelRig p;
+    p.rig.openPicture("page.bmp", solidPicture(64, 48, Rgb{10, 20, 30}));
+    p.form->EnableForCurrentImage();
+    p.control<QAbstractButton>(kSplitPhotosCheck)->click();
+    p.control<QAbstractButton>(kAutoRotationCheck)->click();
+    QCOMPARE(p.form->fields().splitPhotos, 1);
+    QCOMPARE(p.form->fields().autoRotate, 1);
+    QCOMPARE(p.rig.pane->Pipeline().settingsCopy().splitPhotos, 1);
+    QCOMPARE(p.rig.pane->Pipeline().settingsCopy().autoRotate, 1);
+    QVERIFY(p.control<QAbstractButton>(kAutoRotationCheck)->isVisible());
+  }
+
   void everyControlHasItsAccessibleName() {
     PanelRig p;
     const std::vector<std::pair<int, const char*>> names = {
