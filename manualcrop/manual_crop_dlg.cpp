@@ -136,7 +136,7 @@ CManualCropDlg::~CManualCropDlg() {
 void CManualCropDlg::load() {
   WaitCursor wait;
   setWindowTitle(QStringLiteral("Trimlet manual cropping - ") + QString::fromStdString(name_));
-  auto loaded = loadManualSource(setup_.folder + name_);
+  auto loaded = loadManualSource(setup_.folder + name_, setup_.honourOrientation);
   if (!loaded) {
     source_ = ManualSource();
     turned_.reset();
@@ -250,7 +250,8 @@ void CManualCropDlg::Save() {
   WriteOptions options;
   options.jpegQuality = quality_;
   options.targaRle = rle_;
-  const Status written = writeImageFile(*writer, path.toStdString(), *pixels, options);
+  const Status written =
+      writeImageFileWithMetadata(*writer, path.toStdString(), *pixels, options, source_.metadata);
   if (!written) {
     ShowMessage(QStringLiteral("The file\n\n%1\n\ncould not be written.\n\n%2")
                     .arg(path, QString::fromStdString(written.reason()).trimmed()));

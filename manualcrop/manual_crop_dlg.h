@@ -38,6 +38,7 @@ struct ManualCropSetup {
   int filterSize = 7;
   int noiseThreshold = 16;
   QString saveFolder;  // where the save dialog starts
+  bool honourOrientation = true;
 };
 
 class CManualCropDlg : public QDialog {

@@ -105,6 +105,7 @@ FileOutcome ImagePipeline::ProcessFile(const std::string& folder, const std::str
   CropSettings& f = panel_.fields();
   keepAlpha_ = keepAlphaFor(read->readerChannels, f.outputFormat);
   source_ = std::move(read->pixels);
+  sourceMetadata_ = std::move(read->metadata);
   view_.showSource(source_);
 
   const bool whole = view_.wholeSelect();
@@ -272,6 +273,7 @@ StatusSizes ImagePipeline::statusSizes() const {
 
 void ImagePipeline::releaseImages() {
   source_.reset();
+  sourceMetadata_ = ImageMetadata();
   result_.reset();
   pieces_.clear();
 }

@@ -69,6 +69,8 @@ class ImagePipeline {
   void setImageShown(bool shown) { imageShown_ = shown; }
   SourceFormat sourceFormat() const { return sourceFormat_; }
   const ImageBuffer& source() const { return source_; }
+  // The colour profile and camera data of the file shown, for Save Image.
+  const ImageMetadata& sourceMetadata() const { return sourceMetadata_; }
   // The result view's image: the single result, or the pieces side by side.
   const ImageBuffer& result() const { return result_; }
   // The pieces of the last run, in reading order (empty without a result),
@@ -104,6 +106,7 @@ class ImagePipeline {
   bool imageShown_ = false;
   SourceFormat sourceFormat_ = SourceFormat::kNone;
   ImageBuffer source_;
+  ImageMetadata sourceMetadata_;
   bool keepAlpha_ = false;
   ImageBuffer result_;
   std::vector<CropPiece> pieces_;

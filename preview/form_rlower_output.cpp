@@ -65,7 +65,8 @@ void CFormRLower::SaveImage() {
         const std::string target = pieces > 1 ? numberedPath(path.toStdString(), int(i) + 1)
                                               : path.toStdString();
         const ImageBuffer& image = pieces > 1 ? pipeline_.pieceImage(i) : pipeline_.result();
-        const Status written = writeImageFile(*writer, target, image, options);
+        const Status written = writeImageFileWithMetadata(*writer, target, image, options,
+                                                          pipeline_.sourceMetadata());
         if (!written)
           ShowMessage(QStringLiteral("The file\n\n%1\n\ncould not be written.\n\n%2")
                           .arg(QString::fromStdString(target),
@@ -168,6 +169,7 @@ void CFormRLower::OpenManualCrop() {
   setup.filterSize = copy.filterSize;
   setup.noiseThreshold = copy.noiseThreshold;
   setup.saveFolder = outputFolder_;
+  setup.honourOrientation = copy.honourOrientation != 0;
   CManualCropDlg dialog(setup, app.Store, this);
   ExecDialog(dialog);
   CropSettings& fields = panel_.fields();

@@ -14,11 +14,13 @@ namespace trimlet {
 
 const char* const kSelectedAreaNotInImage = "Selected area is not part of an image.";
 
-Result<ManualSource> loadManualSource(const std::string& path) {
+Result<ManualSource> loadManualSource(const std::string& path, bool upright) {
   const SourceFormat format = sourceFormatOf(path);
-  auto read = readImageFile(format, path);
-  if (!read) return Result<ManualSource>::failure(read.reason());
+  ReadOptions options;
+  options.applyOrientation = upright;
   ManualSource source;
+  auto read = readImageFileWithMetadata(format, path, &source.metadata, options);
+  if (!read) return Result<ManualSource>::failure(read.reason());
   source.fourChannel = read->channels() == 4;
   if (read->channels() == 1) {
     auto rgb = expandGrey(*read);

@@ -27,6 +27,7 @@
 
 #include "engine/image/image_buffer.h"
 #include "engine/result.h"
+#include "imagefile/image_format.h"
 
 namespace trimlet {
 
@@ -36,9 +37,12 @@ struct ManualSource {
   ImageBuffer pixels;  // 3 or 4 channels
   ImageBuffer four;    // the same at 4 channels
   bool fourChannel = false;
+  ImageMetadata metadata;  // carried into a JPEG or PNG save
 };
 
-Result<ManualSource> loadManualSource(const std::string& path);
+// With `upright`, a picture whose EXIF orientation is not normal is turned
+// upright as it is read ("Honour Orientation").
+Result<ManualSource> loadManualSource(const std::string& path, bool upright = true);
 Result<ImageBuffer> turnManualSource(const ManualSource& source, float degrees);
 
 struct PictureRect {

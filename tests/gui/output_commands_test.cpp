@@ -22,6 +22,7 @@
 #include "output/dialogs/output_format_dlg.h"
 #include "output/dialogs/save_file_dlg.h"
 #include "tests/gui/preview_fakes.h"
+#include "tests/imagefile/metadata_files.h"
 #include "tests/support/test_support.h"
 
 using namespace trimlet;
@@ -115,6 +116,27 @@ class OutputCommandsTest : public QObject {
     rig.pane->SaveImage();
     QVERIFY(QFile::exists(target));
     QCOMPARE(rig.settings.fields().jpegQuality, 40);
+  }
+
+  void saveCarriesTheSourcesColourProfile() {
+    Rig rig;
+    const test::Bytes profile = test::iccProfile("RGB ");
+    test::writeFileBytes(rig.path("photo.jpg"),
+                         test::jpegFile(test::pageWithBlock(40, 30, 5, 5, 10, 10), 1, 1, {},
+                                        profile));
+    rig.open("photo.jpg");
+    const QString target = rig.folder() + "photo_c.png";
+    Script script({[&](QDialog& d) {
+      auto& save = dynamic_cast<CSaveFileDlg&>(d);
+      save.selectFile(target);
+      static_cast<QDialog&>(save).accept();
+      return save.result();
+    }});
+    rig.pane->SaveImage();
+    ImageMetadata back;
+    auto read = readImageFileWithMetadata(SourceFormat::kPng, target.toStdString(), &back);
+    QVERIFY(read.ok());
+    QVERIFY(back.iccProfile == profile);
   }
 
   void aCapitalExtensionWritesNothingAndCancelChangesNothing() {

@@ -10,6 +10,7 @@
 #include "manualcrop/model/manual_crop_files.h"
 #include "manualcrop/model/manual_crop_image.h"
 #include "manualcrop/model/rotation_dial_math.h"
+#include "tests/imagefile/metadata_files.h"
 #include "tests/support/test_support.h"
 
 namespace trimlet {
@@ -126,6 +127,28 @@ TEST(ManualCropImage, GreyIsWidenedAndAlphaKept) {
   ASSERT_TRUE(loaded.ok()) << loaded.reason();
   EXPECT_TRUE(loaded->fourChannel);
   EXPECT_FALSE(loadManualSource(dir.file("missing.png")).ok());
+}
+
+}  // namespace
+}  // namespace trimlet
+
+namespace trimlet {
+namespace {
+
+TEST(ManualCropImage, HonoursTheOrientationUnlessToldAndKeepsTheProfile) {
+  test::TempDir dir;
+  const test::Bytes profile = test::iccProfile("RGB ");
+  test::writeFileBytes(dir.file("turned.jpg"),
+                       test::jpegFile(test::pageWithBlock(30, 20, 2, 2, 5, 5), 1, 1,
+                                      {test::exifMarker(test::exifBlock(6))}, profile));
+  auto upright = loadManualSource(dir.file("turned.jpg"));
+  ASSERT_TRUE(upright.ok()) << upright.reason();
+  EXPECT_EQ(upright->pixels.width(), 20);  // orientation 6: a quarter turn
+  EXPECT_EQ(upright->pixels.height(), 30);
+  EXPECT_EQ(upright->metadata.iccProfile, profile);
+  auto stored = loadManualSource(dir.file("turned.jpg"), false);
+  ASSERT_TRUE(stored.ok());
+  EXPECT_EQ(stored->pixels.width(), 30);
 }
 
 }  // namespace
