@@ -14,16 +14,22 @@ namespace trimlet {
 
 namespace {
 
+bool turns(const CropInputs& in) {
+  const RotationPlan plan = planRotation(in.settings.rotationDegree);
+  return in.settings.croppingMode == CroppingMode::kManual &&
+         (plan.quarterTurns != 0 || plan.remaining != 0.0);
+}
+
 // Step 2: turn by RotationDegree on FixedColor, then detect again with the
-// detector's parameters and cut down to what it finds.
+// detector's parameters and cut down to what it finds. A picture that turns
+// arrives cut at four bytes a pixel already (the rotation's form; its fourth
+// byte, when the result keeps no alpha, is dropped after the turn and never
+// touches the colours).
 Result<ImageBuffer> rotateAndDetect(ImageBuffer image, const CropInputs& in,
                                     BackgroundDetector& detector) {
   const double degrees = in.settings.rotationDegree;
-  const RotationPlan plan = planRotation(degrees);
-  if (plan.quarterTurns != 0 || plan.remaining != 0.0) {
-    auto four = widenToFour(image, in.keepAlpha);
-    if (!four) return four;
-    auto turned = rotateImage(*four, degrees, in.gathered.fixedColor.packed(), false);
+  if (turns(in)) {
+    auto turned = rotateImage(image, degrees, in.gathered.fixedColor.packed(), false);
     if (!turned) return turned;
     auto back = narrowFromFour(*turned, in.keepAlpha);
     if (!back) return back;
@@ -128,7 +134,7 @@ Status runCropEngine(const ImageBuffer& source, const CropBox& box, const CropIn
                      CropOutcome& outcome) {
   outcome.detector = in.detector;
   const int channels = in.keepAlpha ? 4 : 3;
-  auto cut = copyRegion(source, box, channels);
+  auto cut = copyRegion(source, box, turns(in) ? 4 : channels);
   if (!cut) return Status::failure(cut.reason());
   ImageBuffer result = cut.take();
 

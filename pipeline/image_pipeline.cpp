@@ -1,6 +1,7 @@
 #include "pipeline/image_pipeline.h"
 
 #include <algorithm>
+#include <filesystem>
 #include <utility>
 
 #include "engine/image/pixel_layout.h"
@@ -86,27 +87,44 @@ FileOutcome ImagePipeline::ProcessFile(const std::string& folder, const std::str
     outcome.kind = FileOutcome::Kind::kMissing;
     return outcome;
   }
-  releaseImages();
+  const std::string path = folder + name;
+  const bool upright = copy_.honourOrientation != 0;
+  const FileStamp stamp = fileStampOf(path);
+  // The source held is still the file's own (same path, time and size, read
+  // the same way): a settings edit works on it without decoding it again,
+  // and the source view already shows it.
+  const bool reuse = !source_.empty() && stamp.valid && stamp == sourceStamp_ &&
+                     path == sourcePath_ && upright == sourceUpright_;
+  if (reuse) {
+    result_.reset();
+  } else {
+    releaseImages();
+  }
   sourceFormat_ = sourceFormatOf(name);
   if (sourceFormat_ == SourceFormat::kNone) return outcome;
 
-  const std::string path = folder + name;
-  ReadOptions options;
-  options.applyOrientation = copy_.honourOrientation != 0;
-  auto read = readSourceImage(sourceFormat_, path, options);
-  if (!read) {
-    view_.clearViews();
-    panel_.disableAll();
-    reports_.reportReadFailure(path, sourceFormat_, read.reason());
-    outcome.kind = FileOutcome::Kind::kReadFailed;
-    outcome.reason = read.reason();
-    return outcome;
-  }
   CropSettings& f = panel_.fields();
-  keepAlpha_ = keepAlphaFor(read->readerChannels, f.outputFormat);
-  source_ = std::move(read->pixels);
-  sourceMetadata_ = std::move(read->metadata);
-  view_.showSource(source_);
+  if (!reuse) {
+    ReadOptions options;
+    options.applyOrientation = upright;
+    auto read = readSourceImage(sourceFormat_, path, options);
+    if (!read) {
+      view_.clearViews();
+      panel_.disableAll();
+      reports_.reportReadFailure(path, sourceFormat_, read.reason());
+      outcome.kind = FileOutcome::Kind::kReadFailed;
+      outcome.reason = read.reason();
+      return outcome;
+    }
+    sourceReaderChannels_ = read->readerChannels;
+    source_ = std::move(read->pixels);
+    sourceMetadata_ = std::move(read->metadata);
+    sourcePath_ = path;
+    sourceStamp_ = stamp;
+    sourceUpright_ = upright;
+    view_.showSource(source_);
+  }
+  keepAlpha_ = keepAlphaFor(sourceReaderChannels_, f.outputFormat);
 
   const bool whole = view_.wholeSelect();
   if (whole) {
@@ -271,9 +289,19 @@ StatusSizes ImagePipeline::statusSizes() const {
   return sizes;
 }
 
+FileStamp fileStampOf(const std::string& path) {
+  FileStamp stamp;
+  std::error_code timeError, sizeError;
+  stamp.time = std::filesystem::last_write_time(path, timeError);
+  stamp.size = std::filesystem::file_size(path, sizeError);
+  stamp.valid = !timeError && !sizeError;
+  return stamp;
+}
+
 void ImagePipeline::releaseImages() {
   source_.reset();
   sourceMetadata_ = ImageMetadata();
+  sourcePath_.clear();
   result_.reset();
   pieces_.clear();
 }

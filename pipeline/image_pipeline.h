@@ -24,6 +24,8 @@
 // A file that cannot be decoded stops that file: the views stay cleared, the
 // panel is disabled and the reader's reason is reported; the outcome says so.
 
+#include <cstdint>
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -39,6 +41,18 @@
 #include "pipeline/pipeline_ports.h"
 
 namespace trimlet {
+
+// When a file was last changed, and its size: a source decoded from it is
+// still its own while both stay.
+struct FileStamp {
+  std::filesystem::file_time_type time{};
+  std::uintmax_t size = 0;
+  bool valid = false;
+  bool operator==(const FileStamp& o) const {
+    return valid && o.valid && time == o.time && size == o.size;
+  }
+};
+FileStamp fileStampOf(const std::string& path);
 
 class ImagePipeline {
  public:
@@ -107,6 +121,10 @@ class ImagePipeline {
   SourceFormat sourceFormat_ = SourceFormat::kNone;
   ImageBuffer source_;
   ImageMetadata sourceMetadata_;
+  int sourceReaderChannels_ = 0;
+  std::string sourcePath_;  // the file the source was decoded from
+  FileStamp sourceStamp_;
+  bool sourceUpright_ = true;
   bool keepAlpha_ = false;
   ImageBuffer result_;
   std::vector<CropPiece> pieces_;
