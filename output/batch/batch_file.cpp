@@ -162,6 +162,8 @@ BatchFileResult processBatchFile(const BatchJob& job, const BatchItem& item,
   inputs.batch = true;
   inputs.wholeSelect = job.wholeSelect;
   inputs.manualRectValid = job.manualRectValid;
+  // Jobs run one per core: each keeps its turns on its own thread.
+  inputs.rotationWorkers = 1;
   auto cropped = cropImage(read->pixels, std::move(inputs));
   if (!cropped || cropped->pieces.empty() || cropped->pieceImage(0).empty()) {
     r.outcome.kind = FileOutcome::Kind::kCropFailed;
