@@ -8,6 +8,7 @@
 #include <thread>
 #include <vector>
 
+#include "engine/image/buffer_pool.h"
 #include "output/batch/batch_file.h"
 #include "output/batch/batch_lossless.h"
 #include "output/batch/batch_report.h"
@@ -197,6 +198,9 @@ bool nextFile(Shared& shared, BatchItem& item, const ListedFile** listed) {
 }
 
 void runJob(Shared& shared) {
+  // The files of one job are mostly of one size: their large buffers are
+  // reused from file to file instead of being faulted in afresh each time.
+  BufferPoolScope pool;
   TurnPolicy policy(shared);
   for (;;) {
     BatchItem item;

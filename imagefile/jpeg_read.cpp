@@ -78,20 +78,20 @@ bool readScanLines(JpegReadState* state, bool cmyk) {
   jpeg_decompress_struct* cinfo = &state->cinfo;
   if (setjmp(state->error.jump)) return false;
   const JDIMENSION width = cinfo->output_width;
-  JSAMPARRAY line = (*cinfo->mem->alloc_sarray)(reinterpret_cast<j_common_ptr>(cinfo), JPOOL_IMAGE,
-                                                width * cinfo->output_components, 1);
+  JSAMPARRAY line = cmyk ? (*cinfo->mem->alloc_sarray)(reinterpret_cast<j_common_ptr>(cinfo),
+                                                       JPOOL_IMAGE, width * 4, 1)
+                         : nullptr;
   const bool inverted = cinfo->saw_Adobe_marker;
   while (cinfo->output_scanline < cinfo->output_height) {
-    // A stdio source never suspends; a read of no line would loop forever.
-    if (jpeg_read_scanlines(cinfo, line, 1) != 1)
-      failJpeg(reinterpret_cast<j_common_ptr>(cinfo), "The JPEG file could not be decoded.");
-    // The count after the read: the file's top line lands in the last row.
+    // The file's top line lands in the last row. Grey and red-green-blue
+    // lines are decoded straight into their row; CMYK goes through `line`.
     uint8_t* row =
-        state->image.row(static_cast<int32_t>(cinfo->output_height - cinfo->output_scanline));
-    if (cmyk)
-      cmykToRgb(line[0], row, width, inverted);
-    else
-      std::memcpy(row, line[0], state->image.stride());
+        state->image.row(static_cast<int32_t>(cinfo->output_height - 1 - cinfo->output_scanline));
+    JSAMPROW target[1] = {cmyk ? line[0] : row};
+    // A stdio source never suspends; a read of no line would loop forever.
+    if (jpeg_read_scanlines(cinfo, target, 1) != 1)
+      failJpeg(reinterpret_cast<j_common_ptr>(cinfo), "The JPEG file could not be decoded.");
+    if (cmyk) cmykToRgb(line[0], row, width, inverted);
   }
   jpeg_finish_decompress(cinfo);
   return true;

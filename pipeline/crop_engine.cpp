@@ -5,6 +5,7 @@
 
 #include "engine/geometry/fixed_size.h"
 #include "engine/geometry/rotate.h"
+#include "engine/geometry/rotate_workers.h"
 #include "engine/image/pixel_layout.h"
 #include "pipeline/edges.h"
 #include "pipeline/percent.h"
@@ -29,7 +30,8 @@ Result<ImageBuffer> rotateAndDetect(ImageBuffer image, const CropInputs& in,
                                     BackgroundDetector& detector) {
   const double degrees = in.settings.rotationDegree;
   if (turns(in)) {
-    auto turned = rotateImage(image, degrees, in.gathered.fixedColor.packed(), false);
+    auto turned = rotateImageWithWorkers(image, degrees, in.gathered.fixedColor.packed(), false,
+                                         in.rotationWorkers);
     if (!turned) return turned;
     auto back = narrowFromFour(*turned, in.keepAlpha);
     if (!back) return back;
@@ -152,11 +154,16 @@ Status runCropEngine(const ImageBuffer& source, const CropBox& box, const CropIn
 
   outcome.resultCutLimit = std::min(result.width(), result.height()) / 2 - 1;
 
+  // Without an inward cut the whole result stays: it is handed on as it is.
   const CropBox keep = inwardBox(result, in, outcome);
-  auto kept = copyRegion(result, keep, channels);
-  if (!kept) return Status::failure(kept.reason());
+  if (!(keep == CropBox{0, 0, result.width(), result.height()}) ||
+      result.channels() != channels) {
+    auto kept = copyRegion(result, keep, channels);
+    if (!kept) return Status::failure(kept.reason());
+    result = kept.take();
+  }
 
-  auto framed = outwardEdges(kept.take(), in);
+  auto framed = outwardEdges(std::move(result), in);
   if (!framed) return Status::failure(framed.reason());
   outcome.result = framed.take();
   return Status::success();

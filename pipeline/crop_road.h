@@ -66,6 +66,9 @@ struct CropInputs {
   BackgroundDetector detector;
   // Several pieces: build `result` as their composite (the preview's view).
   bool composite = false;
+  // Threads a turn may use: 2 lets a large image use the second core; a
+  // batch running one job per core gives 1.
+  int rotationWorkers = 2;
 };
 
 // The side amounts and cut value an interactive inward cut lowered.

@@ -64,6 +64,7 @@ void addPiece(CropOutcome& all, CropOutcome one, CropPiece record) {
 Result<CropOutcome> straightenPicture(const ImageBuffer& source, const CropInputs& in) {
   StraightenOptions options;
   options.minRegionPercent = minPercent(in);
+  options.rotationWorkers = in.rotationWorkers;
   auto straight = straightenForeground(source, in.gathered.backgroundColor, in.detector, options);
   if (!straight) return Result<CropOutcome>::failure(straight.reason());
   const ImageBuffer& image = straight->image;
@@ -94,7 +95,7 @@ Result<CropOutcome> splitPage(const ImageBuffer& source, const CropInputs& in) {
   for (FoundPhoto photo : *photos) {
     if (!in.gathered.autoRotate) photo.tilt.degrees = 0;  // cut as it lies
     DetectedRect cut;
-    auto piece = cutPhoto(source, photo, background, in.detector, true, &cut);
+    auto piece = cutPhoto(source, photo, background, in.detector, true, &cut, in.rotationWorkers);
     if (!piece) return Result<CropOutcome>::failure(piece.reason());
     auto out = cropAtBox(*piece, CropBox{0, 0, piece->width(), piece->height()}, in);
     if (!out) return out;

@@ -99,7 +99,7 @@ Result<std::vector<FoundPhoto>> findPhotos(const ImageBuffer& page, Rgb backgrou
 
 Result<ImageBuffer> cutPhoto(const ImageBuffer& page, const FoundPhoto& photo, Rgb background,
                              const BackgroundDetector& parameters, bool edgeBlending,
-                             DetectedRect* pageBox) {
+                             DetectedRect* pageBox, int rotationWorkers) {
   if (page.empty()) return Result<ImageBuffer>::failure("There is no image to cut from.");
   if (page.channels() != 3 && page.channels() != 4) {
     return Result<ImageBuffer>::failure("The image to cut from must have three or four channels.");
@@ -109,7 +109,8 @@ Result<ImageBuffer> cutPhoto(const ImageBuffer& page, const FoundPhoto& photo, R
   auto isolated = isolate(page, area, photo.tilt.rect, margin, background);
   if (!isolated) return isolated;
   auto back = photo.tilt.degrees != 0.0
-                  ? turnImage(*isolated, photo.tilt.degrees, background, edgeBlending)
+                  ? turnImage(*isolated, photo.tilt.degrees, background, edgeBlending,
+                              rotationWorkers)
                   : std::move(isolated);
   if (!back) return back;
   BackgroundDetector detector = parameters;

@@ -61,6 +61,6 @@ Result<std::vector<FoundPhoto>> findPhotos(const ImageBuffer& page, Rgb backgrou
 
 Result<ImageBuffer> cutPhoto(const ImageBuffer& page, const FoundPhoto& photo, Rgb background,
                              const BackgroundDetector& parameters, bool edgeBlending = true,
-                             DetectedRect* pageBox = nullptr);
+                             DetectedRect* pageBox = nullptr, int rotationWorkers = 2);
 
 }  // namespace trimlet

@@ -5,6 +5,17 @@
 #include <system_error>
 #include <thread>
 
+namespace trimlet {
+
+namespace {
+thread_local bool oneThread = false;
+}  // namespace
+
+DetectOnOneThread::DetectOnOneThread() : previous_(oneThread) { oneThread = true; }
+DetectOnOneThread::~DetectOnOneThread() { oneThread = previous_; }
+
+}  // namespace trimlet
+
 namespace trimlet::detail {
 
 namespace {
@@ -14,7 +25,7 @@ constexpr int64_t kMinPixelsToSplit = int64_t(1) << 18;
 
 void forRowBands(int rows, int pixelsPerRow, const std::function<void(int, int, int)>& work) {
   if (rows <= 0) return;
-  if (rows < 2 || int64_t(rows) * pixelsPerRow < kMinPixelsToSplit) {
+  if (oneThread || rows < 2 || int64_t(rows) * pixelsPerRow < kMinPixelsToSplit) {
     work(0, 0, rows);
     return;
   }

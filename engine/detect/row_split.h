@@ -3,8 +3,26 @@
 // depend only on its own rows, so the result is the same however the rows are
 // split; a job too small to be worth a thread, or a thread that cannot be
 // started, runs on the calling thread. The work must not throw.
+// While a DetectOnOneThread scope lives on a thread, every job that thread
+// starts runs as one band on it (for callers that keep each core busy with a
+// job of their own, such as a batch with one job per core).
 
 #include <functional>
+
+namespace trimlet {
+
+class DetectOnOneThread {
+ public:
+  DetectOnOneThread();
+  ~DetectOnOneThread();
+  DetectOnOneThread(const DetectOnOneThread&) = delete;
+  DetectOnOneThread& operator=(const DetectOnOneThread&) = delete;
+
+ private:
+  bool previous_;
+};
+
+}  // namespace trimlet
 
 namespace trimlet::detail {
 

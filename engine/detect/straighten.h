@@ -40,6 +40,7 @@ struct StraightenOptions {
   double minRegionPercent = 2.0;  // 0 .. 100
   double minFill = 0.85;          // 0 .. 1
   bool edgeBlending = true;
+  int rotationWorkers = 2;  // threads the turn may use (turn.h)
 };
 
 struct Straightened {

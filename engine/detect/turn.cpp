@@ -4,25 +4,26 @@
 #include <algorithm>
 #include <cmath>
 
-#include "engine/geometry/rotate.h"
+#include "engine/geometry/rotate_workers.h"
 #include "engine/image/pixel_layout.h"
 
 namespace trimlet {
 
 Result<ImageBuffer> turnImage(const ImageBuffer& image, double degrees, Rgb background,
-                              bool edgeBlending) {
+                              bool edgeBlending, int maxWorkers) {
   if (image.empty()) return Result<ImageBuffer>::failure("There is no image to turn.");
   if (image.channels() != 3 && image.channels() != 4) {
     return Result<ImageBuffer>::failure("The image to turn must have three or four channels.");
   }
-  const bool keepAlpha = image.channels() == 4;
-  auto four = image.channels() == 4 ? image.clone() : widenToFour(image, keepAlpha);
-  if (!four) return four;
   const bool blend = edgeBlending && background == Rgb{0, 0, 0};
-  auto turned = rotateImage(*four, degrees, background.packed(), blend);
+  // A four-channel image is turned as it is; three channels are widened first.
+  if (image.channels() == 4)
+    return rotateImageWithWorkers(image, degrees, background.packed(), blend, maxWorkers);
+  auto four = widenToFour(image, false);
+  if (!four) return four;
+  auto turned = rotateImageWithWorkers(*four, degrees, background.packed(), blend, maxWorkers);
   if (!turned) return turned;
   four->reset();
-  if (keepAlpha) return turned;
   return narrowFromFour(*turned, false);
 }
 

@@ -11,6 +11,10 @@
 // is applied only when `background` is black; the outermost pixels of a scan
 // are bed, not picture, so nothing visible is lost without it.
 //
+// maxWorkers: the threads the rotation may use (rotate_workers.h); 1 keeps
+// it on the calling thread, as a batch running one job per core wants. The
+// bytes are the same either way.
+//
 // Fails (with a reason) on an image of other than 3 or 4 channels, a
 // non-finite angle, or when memory runs out; the image is left untouched.
 
@@ -23,7 +27,7 @@
 namespace trimlet {
 
 Result<ImageBuffer> turnImage(const ImageBuffer& image, double degrees, Rgb background,
-                              bool edgeBlending);
+                              bool edgeBlending, int maxWorkers = 2);
 
 // Where the point (x, y) of a width x height image (pixel-corner coordinates,
 // min_area_rect.h) lands in the image that turnImage makes of it, for

@@ -1,7 +1,6 @@
 #include "engine/image/image_buffer.h"
 
 #include <cstring>
-#include <new>
 
 #include "engine/image/checked_size.h"
 
@@ -12,8 +11,10 @@ Result<ImageBuffer> ImageBuffer::create(int64_t width, int64_t height, int chann
   std::string reason;
   if (!imageByteCount(width, height, channels, &bytes, &reason))
     return Result<ImageBuffer>::failure(reason);
-  std::unique_ptr<uint8_t[]> data(new (std::nothrow) uint8_t[bytes]);
-  if (!data) return Result<ImageBuffer>::failure("Out of memory.");
+  size_t capacity = 0;
+  uint8_t* block = acquireImageStorage(bytes, &capacity);
+  if (!block) return Result<ImageBuffer>::failure("Out of memory.");
+  std::unique_ptr<uint8_t[], ImageStorageRelease> data(block, ImageStorageRelease{capacity});
   ImageBuffer image;
   image.width_ = static_cast<int32_t>(width);
   image.height_ = static_cast<int32_t>(height);

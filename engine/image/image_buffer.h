@@ -16,15 +16,25 @@
 //
 // Ownership: the buffer owns its bytes and is move-only; copies are explicit
 // (clone()), because every processing step allocates a new buffer for its
-// output and releases the one it replaces.
+// output and releases the one it replaces. The bytes come from
+// acquireImageStorage (buffer_pool.h): on a thread with a BufferPoolScope a
+// released buffer's block is kept for the next image instead of being freed.
 
 #include <cstddef>
 #include <cstdint>
 #include <memory>
 
+#include "engine/image/buffer_pool.h"
 #include "engine/result.h"
 
 namespace trimlet {
+
+// Gives an ImageBuffer's block back to the pool of the releasing thread (or
+// frees it).
+struct ImageStorageRelease {
+  size_t capacity = 0;
+  void operator()(uint8_t* data) const { releaseImageStorage(data, capacity); }
+};
 
 class ImageBuffer {
  public:
@@ -55,9 +65,7 @@ class ImageBuffer {
   uint8_t* data() { return data_.get(); }
   const uint8_t* data() const { return data_.get(); }
   uint8_t* row(int32_t y) { return data_.get() + stride() * static_cast<size_t>(y); }
-  const uint8_t* row(int32_t y) const {
-    return data_.get() + stride() * static_cast<size_t>(y);
-  }
+  const uint8_t* row(int32_t y) const { return data_.get() + stride() * static_cast<size_t>(y); }
   uint8_t* at(int32_t x, int32_t y) { return row(y) + static_cast<size_t>(x) * channels_; }
   const uint8_t* at(int32_t x, int32_t y) const {
     return row(y) + static_cast<size_t>(x) * channels_;
@@ -70,7 +78,7 @@ class ImageBuffer {
   int32_t width_ = 0;
   int32_t height_ = 0;
   int channels_ = 0;
-  std::unique_ptr<uint8_t[]> data_;
+  std::unique_ptr<uint8_t[], ImageStorageRelease> data_;
 };
 
 }  // namespace trimlet

@@ -4,6 +4,7 @@
 #include <climits>
 #include <utility>
 
+#include "engine/detect/row_split.h"
 #include "engine/image/pixel_layout.h"
 #include "imagefile/image_format.h"
 #include "output/batch/batch_lossless.h"
@@ -79,8 +80,8 @@ void writePiece(const PieceWriter& w, const CropPiece& piece, const ImageBuffer&
   WriteOptions options;
   options.jpegQuality = w.job.settings.jpegQuality;
   options.targaRle = w.job.settings.targaRLE != 0;
-  Status written = writeImageFileWithMetadata(w.writer, record.target, image, options,
-                                              w.metadata, &record.warnings);
+  Status written = writeImageFileWithMetadata(w.writer, record.target, image, options, w.metadata,
+                                              &record.warnings);
   if (!written) {
     record.kind = FileOutcome::Kind::kWriteFailed;
     record.reason = written.reason();
@@ -136,12 +137,13 @@ BatchFileResult processBatchFile(const BatchJob& job, const BatchItem& item,
   BatchFileResult r;
   r.source = item.folder + item.name;
   const OutputFormat format = job.settings.outputFormat;
-  r.target = targetPathFor(outputPathFor(item.outputFolder, item.name, job.affix,
-                                         job.affixPosition),
-                           format);
+  r.target = targetPathFor(
+      outputPathFor(item.outputFolder, item.name, job.affix, job.affixPosition), format);
   const SourceFormat sourceFormat = sourceFormatOf(item.name);
   if (sourceFormat == SourceFormat::kNone) return r;
 
+  // Jobs run one per core: detection stays on this job's thread too.
+  DetectOnOneThread oneThread;
   ReadOptions readOptions;
   readOptions.applyOrientation = job.gathered.honourOrientation != 0;
   auto read = readSourceImage(sourceFormat, r.source, readOptions);
@@ -162,6 +164,8 @@ BatchFileResult processBatchFile(const BatchJob& job, const BatchItem& item,
   inputs.batch = true;
   inputs.wholeSelect = job.wholeSelect;
   inputs.manualRectValid = job.manualRectValid;
+  // Jobs run one per core: each keeps its turns on its own thread.
+  inputs.rotationWorkers = 1;
   auto cropped = cropImage(read->pixels, std::move(inputs));
   if (!cropped || cropped->pieces.empty() || cropped->pieceImage(0).empty()) {
     r.outcome.kind = FileOutcome::Kind::kCropFailed;
@@ -174,9 +178,9 @@ BatchFileResult processBatchFile(const BatchJob& job, const BatchItem& item,
   read->pixels.reset();
 
   const bool split = job.gathered.splitPhotos && job.settings.croppingMode == CroppingMode::kAuto;
-  const PieceWriter writer{job,          read->metadata, r.sourceHeight,
-                           r.source,     sourceFormat,   writerFormat(format, sourceFormat),
-                           readOptions,  policy};
+  const PieceWriter writer{job,         read->metadata, r.sourceHeight,
+                           r.source,    sourceFormat,   writerFormat(format, sourceFormat),
+                           readOptions, policy};
   for (size_t i = 0; i < cropped->pieces.size(); ++i) {
     const CropPiece& piece = cropped->pieces[i];
     BatchPieceRecord record;
