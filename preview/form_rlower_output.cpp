@@ -8,6 +8,7 @@
 
 #include "app/base/dialog_hooks.h"
 #include "app/base/message_box.h"
+#include "engine/image/buffer_pool.h"
 #include "output/batch/batch_text.h"
 #include "output/batch/output_name.h"
 #include "output/dialogs/batch_dialogs.h"
@@ -113,6 +114,9 @@ void CFormRLower::RunBatch() {
 
   CBatchProgressDlg progress(this);
   progress.setRange(total);
+  // Large buffers are kept for the next file of the batch, not given back
+  // and faulted in again for every file.
+  BufferPoolScope pool;
   progress.show();
   QStringList failures;
   BatchItem item;
