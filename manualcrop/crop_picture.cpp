@@ -24,6 +24,18 @@ QImage toQImage(const ImageBuffer& image, bool alpha) {
   return out;
 }
 
+// The cursor of a hit code: the grabbed edges' direction, a move, a cross.
+Qt::CursorShape cursorOf(HitCode code) {
+  switch (cursorForHitCode(code)) {
+    case CursorShape::kDiagonalNwSe: return Qt::SizeFDiagCursor;
+    case CursorShape::kVertical: return Qt::SizeVerCursor;
+    case CursorShape::kDiagonalNeSw: return Qt::SizeBDiagCursor;
+    case CursorShape::kHorizontal: return Qt::SizeHorCursor;
+    case CursorShape::kMove: return Qt::SizeAllCursor;
+    default: return Qt::CrossCursor;
+  }
+}
+
 }  // namespace
 
 CCropPicture::CCropPicture(QWidget* parent) : QWidget(parent) {
@@ -81,6 +93,7 @@ void CCropPicture::mousePressEvent(QMouseEvent* event) {
                  ViewPoint{at.x(), at.y()});
   last_ = at;
   dragging_ = true;
+  setCursor(cursorOf(hit_));
   if (hit_ == HitCode::kOutside) {
     p1_ = p2_ = clampedInside(at);
     update();
@@ -88,7 +101,13 @@ void CCropPicture::mousePressEvent(QMouseEvent* event) {
 }
 
 void CCropPicture::mouseMoveEvent(QMouseEvent* event) {
-  if (!dragging_) return;
+  if (!dragging_) {
+    const QPoint at = event->position().toPoint();
+    setCursor(cursorOf(
+        hitTest(ViewRect{selection_.left, selection_.top, selection_.right, selection_.bottom},
+                ViewPoint{at.x(), at.y()})));
+    return;
+  }
   moved_ = true;
   const QPoint at = event->position().toPoint();
   const int dx = at.x() - last_.x();
