@@ -8,7 +8,7 @@
 //     seconds; libjpeg-turbo's `djpeg -scale 1/8` over the same
 //     files as the floor of a reduced decode (one process per file);
 //   - how far the reduced road's thumbnails are from today's, on these
-//     files, on the samples and on small pictures decoded at 2/8 to 4/8;
+//     files, on the samples and on the smallest pictures it reduces;
 //   - the size read from the header against a whole decode, for one
 //     picture in each format.
 //   thumbnail_bench [count [width height]]
@@ -214,7 +214,10 @@ int main(int argc, char** argv) {
   std::printf("  %.2f MB a file on average, %.2f bits a pixel\n\n", totalBytes / 1e6 / count,
               8.0 * totalBytes / count / (double(width) * height));
 
-  std::printf("%d thumbnails of %d x %d JPEGs\n", count, width, height);
+  double load[3] = {0, 0, 0};
+  if (getloadavg(load, 3) < 1) load[0] = -1;
+  std::printf("%d thumbnails of %d x %d JPEGs (load average %.2f before)\n", count, width, height,
+              load[0]);
   // Both roads once before timing, so both find the files in the page cache.
   for (const std::string& f : files) fileBytes(f);
   std::vector<std::vector<uint8_t>> reduced(files.size()), whole(files.size());
@@ -287,9 +290,10 @@ int main(int argc, char** argv) {
     one.add(r, w);
     one.print(("sample " + fs::path(s).filename().string()).c_str());
   }
-  // Small pictures decoded at 2/8, 3/8 and 4/8, every orientation.
+  // Pictures just large enough for a 1/8 decode (f = 8 to 25), every
+  // orientation; smaller ones are decoded whole, as today.
   Difference onSmall;
-  for (int size : {100, 150, 200, 320}) {
+  for (int size : {384, 450, 640, 1200}) {
     for (int orientation = 1; orientation <= 8; ++orientation) {
       const std::string path = folder + "/small.jpg";
       const ImageMetadata exif = cameraExif(orientation);
@@ -298,7 +302,7 @@ int main(int argc, char** argv) {
       compareThumbnails({path}, &onSmall);
     }
   }
-  onSmall.print("100-320 pixels wide, every orientation");
+  onSmall.print("384-1200 pixels wide, every orientation");
 
   std::printf("\nsize from the header against a whole decode (best of several)\n");
   const ImageBuffer picture = makePhoto(width, height, 1);

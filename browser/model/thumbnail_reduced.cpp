@@ -53,9 +53,7 @@ int64_t cellsOf(int64_t length, int eighths) { return (length * eighths + kCell 
 
 int ThumbnailEighths(int64_t width, int64_t height) {
   const ThumbnailPlacement p = PlaceThumbnail(width, height);
-  if (p.factor < 1) return 1;
-  const int64_t n = (kCell + p.factor - 1) / p.factor;
-  return static_cast<int>(std::min<int64_t>(n, kCell));
+  return p.factor < 1 || p.factor >= kCell ? 1 : static_cast<int>(kCell);
 }
 
 ReducedPicture ReducedPictureOf(int64_t storedWidth, int64_t storedHeight, int eighths,
