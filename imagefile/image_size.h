@@ -14,16 +14,18 @@
 //           marker
 //   PNG     the IHDR chunk, the orientation from the first eXIf chunk before
 //           or after the picture data: the chunks are walked by their
-//           lengths, the picture data skipped, not read
+//           lengths, the picture data skipped, not read (a walk of more
+//           than a million chunks stops there, orientation 1)
 //   Targa   the 18-byte header (kTargaHeaderBytes)
 //   bitmap  the file and info headers (at most kBitmapHeaderSpan bytes)
 // Failure: no size and a reason, for a file that cannot be opened, and for
 // every header the format's reader refuses before it decodes a pixel (a
-// picture beyond imageSizeAllowed among them), with the reader's reason
-// where the reader gives one. A header that passes does not promise a
-// picture: a file damaged in its picture data has a size here and fails to
-// read. Damaged or hostile headers are bounded by the bytes actually read;
-// nothing is allocated from a size the file claims.
+// picture beyond imageSizeAllowed among them), mostly with the reader's own
+// reason (libjpeg's and libpng's messages about the header, the size
+// limit's, the Targa and bitmap reasons). A header that passes does not
+// promise a picture: a file damaged in its picture data has a size here and
+// fails to read. Damaged or hostile headers are bounded by the bytes
+// actually read; nothing is allocated from a size the file claims.
 // Threads: all state is per call.
 
 #include <cstdint>

@@ -24,6 +24,10 @@ constexpr uint8_t kSignature[8] = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'};
 constexpr uint32_t kLargestLength = 0x7FFFFFFFu;  // chunk lengths and sides
 // libpng's limit for an ancillary chunk it holds in memory.
 constexpr uint32_t kExifLimit = 8000000;
+// Real files have a few dozen chunks besides their picture data, which
+// encoders cut into pieces of 8 KiB or more; a walk this long is a file of
+// empty chunks made to be slow, and ends with the orientation as stored.
+constexpr int kChunkLimit = 1 << 20;
 
 struct FileCloser {
   void operator()(FILE* f) const { std::fclose(f); }
@@ -78,10 +82,10 @@ std::string readHeaderChunk(FILE* file, ImageSize* size) {
 
 // The first eXIf chunk libpng would keep, from the chunks after IHDR up to
 // IEND. A chunk that claims more bytes than the file has left ends the walk
-// (the reader fails on such a file; the size stands).
+// (the reader fails on such a file; the size stands), as does kChunkLimit.
 std::vector<uint8_t> findExif(FILE* file, long fileSize) {
   uint8_t head[8];
-  while (readBytes(file, head, sizeof head)) {
+  for (int chunks = 0; chunks < kChunkLimit && readBytes(file, head, sizeof head); ++chunks) {
     const uint32_t length = bigEndian(head);
     const long position = std::ftell(file);
     if (length > kLargestLength || position < 0 || long(length) + 4 > fileSize - position) break;
@@ -106,8 +110,9 @@ std::vector<uint8_t> findExif(FILE* file, long fileSize) {
 Result<ImageSize> readPngSize(const std::string& path) {
   std::unique_ptr<FILE, FileCloser> file(std::fopen(path.c_str(), "rb"));
   if (!file) return Result<ImageSize>::failure("Cannot open the file " + path + ".");
-  // Every read below is a few bytes followed by a jump: no buffer to refill.
-  std::setvbuf(file.get(), nullptr, _IONBF, 0);
+  // Every read below is a few bytes followed by a jump: a small buffer keeps
+  // a jump over a long chunk cheap and a run of short chunks in memory.
+  std::setvbuf(file.get(), nullptr, _IOFBF, 1024);
   long fileSize = -1;
   if (std::fseek(file.get(), 0, SEEK_END) == 0) fileSize = std::ftell(file.get());
   if (fileSize < 0 || std::fseek(file.get(), 0, SEEK_SET) != 0)
