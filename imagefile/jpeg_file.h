@@ -22,8 +22,8 @@
 // Reduced read: libjpeg's own DCT scaling decodes the picture at n/8 of its
 // size, n from 1 to 8 (8 is the whole picture), each side
 // ceil(side * n / 8), for a fraction of a full decode's work. `eighths` is
-// asked for n once, after the header, with the stored size; its answer is
-// clamped to 1-8. Pixel j along a side stands for the stored pixels from
+// asked for n once, after the header, with the stored size (it must not
+// throw: it runs between the library's calls); its answer is clamped to 1-8. Pixel j along a side stands for the stored pixels from
 // 8j/n up to 8(j + 1)/n (the last one for what is left of the side), from
 // the left and from the top. Everything else is as for readJpeg: the size
 // limit applies to the whole picture, the same files are refused, the
