@@ -23,11 +23,12 @@
 // size, n from 1 to 8 (8 is the whole picture), each side
 // ceil(side * n / 8), for a fraction of a full decode's work. `eighths` is
 // asked for n once, after the header, with the stored size (it must not
-// throw: it runs between the library's calls); its answer is clamped to 1-8. Pixel j along a side stands for the stored pixels from
-// 8j/n up to 8(j + 1)/n (the last one for what is left of the side), from
-// the left and from the top. Everything else is as for readJpeg: the size
-// limit applies to the whole picture, the same files are refused, the
-// pixels come as stored, the metadata are the same.
+// throw: it runs between the library's calls); its answer is clamped to
+// 1-8. Pixel j along a side stands for the stored pixels from 8j/n up to
+// 8(j + 1)/n (the last one for what is left of the side), from the left and
+// from the top. Everything else is as for readJpeg: the size limit applies
+// to the whole picture, the same files are refused, the pixels come as
+// stored, the metadata are the same.
 // Write: 3 input components (a fourth byte is skipped), the library defaults,
 // the given quality (0-100, default 75) with baseline forcing off, top row
 // first, through AtomicFile (an existing target is replaced only on success).
