@@ -1,6 +1,5 @@
 // The file list pane's handler of item notices: choosing a file or folder,
 // and the file that vanished from the disk.
-#include <QApplication>
 
 #include <filesystem>
 
@@ -11,6 +10,7 @@
 #include "browser/shell_file_list.h"
 #include "pipeline/image_pipeline.h"
 #include "imagefile/image_format.h"
+#include "imagefile/image_size.h"
 #include "preview/model/image_view_model.h"
 #include "preview/model/new_image_fit.h"
 
@@ -21,21 +21,13 @@ const char* const kVanishedFileMessage =
 
 namespace {
 
-// The wait cursor while a file is decoded on the UI thread.
-class WaitCursor {
- public:
-  WaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-  ~WaitCursor() { QApplication::restoreOverrideCursor(); }
-  WaitCursor(const WaitCursor&) = delete;
-  WaitCursor& operator=(const WaitCursor&) = delete;
-};
-
-// The size of the picture in `path`, 0 x 0 when it cannot be decoded.
-QSize decodedSize(SourceFormat format, const QString& path) {
-  WaitCursor wait;
-  Result<ImageBuffer> image = readImageFile(format, toNative(path));
-  if (!image) return QSize(0, 0);
-  return QSize(image->width(), image->height());
+// The size of the picture in `path` as the preview will read it (turned
+// upright for its EXIF orientation), from the file's header alone: the
+// preview decodes the picture itself. 0 x 0 when the header cannot be read.
+QSize headerSize(SourceFormat format, const QString& path) {
+  Result<ImageSize> size = readImageSize(format, toNative(path));
+  if (!size) return QSize(0, 0);
+  return QSize(size->width, size->height);
 }
 
 }  // namespace
@@ -101,7 +93,7 @@ void CFormRUpper::openChosenImage(const QString& name) {
   ImageViewModel& view = preview.SourceView();
 
   // Fit the manual rectangle to the new picture before it is opened.
-  const QSize size = decodedSize(format, app.CurrentFolder + name);
+  const QSize size = headerSize(format, app.CurrentFolder + name);
   if (app.SettingsPane) {
     CropSettings& fields = app.SettingsPane->fields();
     const CropRect panel{fields.cropX, fields.cropY, fields.cropWidth, fields.cropHeight};

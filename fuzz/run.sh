@@ -1,12 +1,13 @@
 #!/usr/bin/env bash
 # Builds the libFuzzer targets with clang and runs one of them.
 #   fuzz/run.sh <reader> <seconds> [extra libFuzzer flags]
-# <reader> is targa, bitmap, png or jpeg. New findings land in
+# <reader> is targa, bitmap, png, jpeg or size (the header reads against the
+# readers). New findings land in
 # fuzz/out/<reader>/ (crash-*, oom-*, timeout-*); copy a minimised one into
 # fuzz/reproducers/<reader>/ once it is fixed, so the tests replay it.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-reader=${1:?reader: targa, bitmap, png or jpeg}
+reader=${1:?reader: targa, bitmap, png, jpeg or size}
 seconds=${2:-60}
 shift 2 || true
 CC=clang CXX=clang++ cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo \

@@ -32,6 +32,10 @@ namespace trimlet {
 // Bytes of one stored row without padding, and with it (a multiple of four);
 // false when they overflow.
 bool bitmapRowLayout(const BitmapInfo& info, size_t* rowBytes, size_t* stride);
+// Whether a file of `size` bytes holds every uncompressed row from
+// info.pixelOffset on (only the last row's padding may be missing), with the
+// row layout in *rowBytes and *stride.
+bool bitmapRowsInFile(const BitmapInfo& info, size_t size, size_t* rowBytes, size_t* stride);
 
 // Buffer row of stored row r (stored rows run bottom-up unless top-down).
 inline int32_t bitmapBufferRow(const BitmapInfo& info, int64_t r) {

@@ -23,6 +23,10 @@
 // most 256 entries are used. parseBitmapHeaders also refuses headers that
 // contradict the file: a colour table, image size or file size that reaches
 // beyond its end, and nonsensical resolutions.
+// It reads no byte of `data` at or past kBitmapHeaderSpan (the file header,
+// the largest info header, then 256 four-byte colour-table entries; masks
+// after a 40-byte header end well before); `size` is the whole file's
+// length (a header read passes the file's start alone).
 
 #include <cstddef>
 #include <cstdint>
@@ -31,6 +35,8 @@
 #include "engine/result.h"
 
 namespace trimlet {
+
+constexpr size_t kBitmapHeaderSpan = 14 + 124 + 256 * 4;
 
 // The reader's failure reasons.
 extern const char kDibUnknownFormat[];    // "Unknown DIB file format."

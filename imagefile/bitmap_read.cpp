@@ -11,6 +11,14 @@
 
 namespace trimlet {
 
+bool bitmapRowsInFile(const BitmapInfo& info, size_t size, size_t* rowBytes, size_t* stride) {
+  size_t lastRow = 0, needed = 0;
+  return bitmapRowLayout(info, rowBytes, stride) &&
+         checkedMultiply(*stride, static_cast<size_t>(info.height - 1), &lastRow) &&
+         checkedAdd(lastRow, *rowBytes, &needed) && info.pixelOffset <= size &&
+         needed <= size - info.pixelOffset;
+}
+
 Result<ImageBuffer> decodeBitmap(const uint8_t* data, size_t size) {
   if (!data) size = 0;
   auto parsed = parseBitmapHeaders(data, size);
@@ -23,13 +31,8 @@ Result<ImageBuffer> decodeBitmap(const uint8_t* data, size_t size) {
     // A first pass without an image checks the whole encoding.
     const Status valid = decodeBitmapRle(info, data, size, nullptr);
     if (!valid) return Result<ImageBuffer>::failure(valid);
-  } else {
-    // Every row must be in the file; only the last row's padding may be missing.
-    size_t lastRow = 0, needed = 0;
-    if (!bitmapRowLayout(info, &rowBytes, &stride) ||
-        !checkedMultiply(stride, static_cast<size_t>(info.height - 1), &lastRow) ||
-        !checkedAdd(lastRow, rowBytes, &needed) || needed > size - info.pixelOffset)
-      return Result<ImageBuffer>::failure(kDibConversionError);
+  } else if (!bitmapRowsInFile(info, size, &rowBytes, &stride)) {
+    return Result<ImageBuffer>::failure(kDibConversionError);
   }
 
   auto image = ImageBuffer::create(info.width, info.height, 3);

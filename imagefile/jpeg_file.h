@@ -19,13 +19,25 @@
 // ICC profile of the APP2 chunks, checked by inspectMetadata (a block that
 // cannot be read is left out with a warning; it never fails the read). The
 // pixels are returned as stored, whatever the EXIF orientation says.
+// Reduced read: libjpeg's own DCT scaling decodes the picture at n/8 of its
+// size, n from 1 to 8 (8 is the whole picture), each side
+// ceil(side * n / 8), for a fraction of a full decode's work. `eighths` is
+// asked for n once, after the header, with the stored size (it must not
+// throw: it runs between the library's calls); its answer is clamped to
+// 1-8. Pixel j along a side stands for the stored pixels from 8j/n up to
+// 8(j + 1)/n (the last one for what is left of the side), from the left and
+// from the top. Everything else is as for readJpeg: the size limit applies
+// to the whole picture, the same files are refused, the pixels come as
+// stored, the metadata are the same.
 // Write: 3 input components (a fourth byte is skipped), the library defaults,
 // the given quality (0-100, default 75) with baseline forcing off, top row
 // first, through AtomicFile (an existing target is replaced only on success).
 // The blocks of `metadata` are written as they are (APP1 EXIF, APP1 XMP,
 // APP2 ICC chunks); metadataForResult prepares them from a source's.
 
+#include <cstdint>
 #include <cstdio>
+#include <functional>
 #include <string>
 
 #include "engine/image/image_buffer.h"
@@ -42,6 +54,9 @@ constexpr int kJpegScanLimit = 500;
 
 Result<ImageBuffer> readJpeg(const std::string& path, ImageMetadata* metadata = nullptr);
 Result<ImageBuffer> readJpegStream(FILE* stream, ImageMetadata* metadata = nullptr);
+using JpegScaleChoice = std::function<int(int32_t storedWidth, int32_t storedHeight)>;
+Result<ImageBuffer> readJpegReduced(const std::string& path, const JpegScaleChoice& eighths,
+                                    ImageMetadata* metadata = nullptr);
 Status writeJpeg(const std::string& path, const ImageBuffer& image, int quality,
                  const ImageMetadata* metadata = nullptr);
 

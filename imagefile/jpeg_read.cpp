@@ -24,6 +24,7 @@ struct JpegReadState {
   ImageBuffer image;
   bool wantMetadata;
   jpeg_detail::JpegIccProfile icc;
+  const JpegScaleChoice* eighths;  // null or empty: the whole picture
 };
 
 void limitScans(j_common_ptr cinfo) {
@@ -68,6 +69,12 @@ bool startJpeg(JpegReadState* state, FILE* stream, bool* sizeRefused) {
     return false;
   }
   if (state->wantMetadata) jpeg_detail::readIccProfile(cinfo, &state->icc);
+  if (state->eighths && *state->eighths) {
+    const int n = (*state->eighths)(static_cast<int32_t>(cinfo->image_width),
+                                    static_cast<int32_t>(cinfo->image_height));
+    cinfo->scale_num = n < 1 ? 1 : n > 8 ? 8 : n;
+    cinfo->scale_denom = 8;
+  }
   jpeg_start_decompress(cinfo);
   return true;
 }
@@ -132,15 +139,15 @@ bool decodeJpeg(JpegReadState* state, FILE* stream, std::string* reason, ImageMe
   return true;
 }
 
-}  // namespace
-
-Result<ImageBuffer> readJpegStream(FILE* stream, ImageMetadata* metadata) {
+Result<ImageBuffer> readStream(FILE* stream, ImageMetadata* metadata,
+                               const JpegScaleChoice* eighths) {
   if (metadata) *metadata = ImageMetadata();
   if (!stream) return Result<ImageBuffer>::failure("There is no JPEG file to read.");
   JpegReadState state;
   std::memset(&state.cinfo, 0, sizeof state.cinfo);
   std::memset(&state.progress, 0, sizeof state.progress);
   state.wantMetadata = metadata != nullptr;
+  state.eighths = eighths;
   std::string reason;
   const bool decoded = decodeJpeg(&state, stream, &reason, metadata);
   // Releases every pool of the library (the scan-line buffer and the kept
@@ -155,13 +162,29 @@ Result<ImageBuffer> readJpegStream(FILE* stream, ImageMetadata* metadata) {
   return std::move(state.image);
 }
 
-Result<ImageBuffer> readJpeg(const std::string& path, ImageMetadata* metadata) {
+Result<ImageBuffer> readFile(const std::string& path, ImageMetadata* metadata,
+                             const JpegScaleChoice* eighths) {
   if (metadata) *metadata = ImageMetadata();
   FILE* file = std::fopen(path.c_str(), "rb");
   if (!file) return Result<ImageBuffer>::failure("Cannot open the file " + path + ".");
-  auto image = readJpegStream(file, metadata);
+  auto image = readStream(file, metadata, eighths);
   std::fclose(file);
   return image;
+}
+
+}  // namespace
+
+Result<ImageBuffer> readJpegStream(FILE* stream, ImageMetadata* metadata) {
+  return readStream(stream, metadata, nullptr);
+}
+
+Result<ImageBuffer> readJpeg(const std::string& path, ImageMetadata* metadata) {
+  return readFile(path, metadata, nullptr);
+}
+
+Result<ImageBuffer> readJpegReduced(const std::string& path, const JpegScaleChoice& eighths,
+                                    ImageMetadata* metadata) {
+  return readFile(path, metadata, &eighths);
 }
 
 }  // namespace trimlet

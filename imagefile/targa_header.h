@@ -25,6 +25,8 @@
 // parseTargaHeader also checks that the file is long enough for the colour
 // map and for the smallest pixel data the image could have, so that a tiny
 // file claiming a huge image is refused before any pixel memory is allocated.
+// It reads only the first kTargaHeaderBytes bytes of `data`; `size` is the
+// whole file's length (a header read passes the file's start alone).
 
 #include <cstddef>
 #include <cstdint>

@@ -1,5 +1,6 @@
 #include "imagefile/whole_file.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <memory>
 #include <new>
@@ -42,6 +43,30 @@ WholeFileStatus readWholeFile(const std::string& path, std::vector<uint8_t>* byt
     std::vector<uint8_t>().swap(*bytes);
     return WholeFileStatus::kCannotOpen;
   }
+  return WholeFileStatus::kRead;
+}
+
+WholeFileStatus readFileStart(const std::string& path, size_t limit, std::vector<uint8_t>* bytes,
+                              size_t* length) {
+  bytes->clear();
+  *length = 0;
+  std::unique_ptr<FILE, FileCloser> file(std::fopen(path.c_str(), "rb"));
+  if (!file) return WholeFileStatus::kCannotOpen;
+  if (std::fseek(file.get(), 0, SEEK_END) != 0) return WholeFileStatus::kCannotOpen;
+  const long size = std::ftell(file.get());
+  if (size < 0 || std::fseek(file.get(), 0, SEEK_SET) != 0) return WholeFileStatus::kCannotOpen;
+  // The buffer is no larger than the limit, whatever the file claims to be.
+  const size_t wanted = std::min(limit, static_cast<size_t>(size));
+  try {
+    bytes->resize(wanted);
+  } catch (const std::bad_alloc&) {
+    return WholeFileStatus::kOutOfMemory;
+  }
+  if (std::fread(bytes->data(), 1, wanted, file.get()) != wanted) {
+    std::vector<uint8_t>().swap(*bytes);
+    return WholeFileStatus::kCannotOpen;
+  }
+  *length = static_cast<size_t>(size);
   return WholeFileStatus::kRead;
 }
 

@@ -13,6 +13,11 @@
 //   per entry       a folder gives kFolder; an image file its 48 x 48 rows
 //                   (kPicture); a file that cannot be decoded or scaled gives
 //                   kPlaceholder, so that every index keeps its thumbnail.
+//   two at once     on a machine of more than one core, the next image
+//                   file's thumbnail is made on a second thread beside the
+//                   current one; results are still delivered one by one in
+//                   entry order, each after its own generation check, and
+//                   a thumbnail made ahead of a stop is dropped.
 //   callbacks       `delivered` after each entry and `ended` (complete or
 //                   stopped) once per build, both on the worker thread; the
 //                   caller hands the results to its own thread (the window

@@ -11,12 +11,10 @@ namespace {
 
 constexpr int kT = kThumbnailSize;
 
-struct Placement {
-  int w = 0, h = 0, x0 = 0, y0 = 0;
-};
+}  // namespace
 
-Placement place(int64_t W, int64_t H) {
-  Placement p;
+ThumbnailPlacement PlaceThumbnail(int64_t W, int64_t H) {
+  ThumbnailPlacement p;
   if (W >= H && W >= kT) {
     p.w = kT;
     p.h = static_cast<int>(H * kT / W);
@@ -31,19 +29,18 @@ Placement place(int64_t W, int64_t H) {
     p.x0 = (kT - p.w) >> 1;
     p.y0 = (kT - p.h) >> 1;
   }
+  if (p.w >= 1 && p.h >= 1) p.factor = static_cast<int>(std::min(W / p.w, H / p.h));
   return p;
 }
-
-}  // namespace
 
 Result<std::vector<uint8_t>> ScaleToThumbnail(const uint8_t* rows, int width, int height,
                                               int padding) {
   using R = Result<std::vector<uint8_t>>;
   if (rows == nullptr || width < 1 || height < 1 || padding < 0)
     return R::failure("The image has no pixels.");
-  const Placement p = place(width, height);
+  const ThumbnailPlacement p = PlaceThumbnail(width, height);
   if (p.w < 1 || p.h < 1) return R::failure("The image is too narrow for a thumbnail.");
-  const int f = std::min(width / p.w, height / p.h);
+  const int f = p.factor;
 
   std::vector<uint64_t> sums(static_cast<size_t>(kT) * kT * 3, 0);
   const size_t stride = static_cast<size_t>(width) * 3 + static_cast<size_t>(padding);

@@ -15,6 +15,9 @@
 // less than one pixel (a ratio above 48 : 1) has no thumbnail: no output and
 // a reason.
 //
+// PlaceThumbnail: w', h', x0, y0 and f above for a W x H picture; w' or h'
+// is 0 (and f 0) for a picture too narrow for a thumbnail.
+//
 // ThumbnailArgb: the 48 x 48 rows as top-down 0xAARRGGBB pixels, pure white
 // transparent (the list's background shows through), everything else opaque.
 
@@ -28,6 +31,12 @@ namespace trimlet {
 
 constexpr int kThumbnailSize = 48;
 constexpr int kThumbnailBytes = kThumbnailSize * kThumbnailSize * 3;
+
+struct ThumbnailPlacement {
+  int w = 0, h = 0, x0 = 0, y0 = 0;
+  int factor = 0;  // f
+};
+ThumbnailPlacement PlaceThumbnail(int64_t width, int64_t height);
 
 // `rows` must hold H rows of W x 3 + padding bytes.
 Result<std::vector<uint8_t>> ScaleToThumbnail(const uint8_t* rows, int width, int height,

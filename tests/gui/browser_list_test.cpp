@@ -14,6 +14,7 @@
 #include "browser/model/list_row.h"
 #include "browser/shell_file_list.h"
 #include "browser/shell_folder_tree.h"
+#include "imagefile/jpeg_file.h"
 #include "tests/gui/browser_fakes.h"
 
 using namespace trimlet;
@@ -183,6 +184,31 @@ class BrowserListTest : public QObject {
     click("A.png");
     const CropSettings& v = app_->settings.values;
     QCOMPARE((QList<int>{v.cropX, v.cropY, v.cropWidth, v.cropHeight}), (QList<int>{0, 0, 800, 400}));
+  }
+
+  void aPictureStoredOnItsSideIsFittedAsItWillBeShown() {
+    // 300 x 100 stored, EXIF orientation 6: the preview shows it 100 x 300.
+    ImageMetadata sideways;
+    sideways.exif = {'I', 'I', 42, 0, 8, 0, 0, 0, 1, 0, 0x12, 1, 3,
+                     0,   1,   0,  0, 0, 6, 0, 0, 0, 0, 0,    0, 0};
+    Result<ImageBuffer> stored = ImageBuffer::create(300, 100, 3);
+    QVERIFY(stored.ok());
+    QVERIFY(
+        writeJpeg(QFile::encodeName(folder_ + "turned.jpg").toStdString(), *stored, 75, &sideways)
+            .ok());
+    writeBytes(folder_ + "broken.png", "not a picture");
+    open();
+    app_->preview.SourceView().restoreFlags(false, true);
+    click("turned.jpg");
+    const CropSettings& v = app_->settings.values;
+    QCOMPARE((QList<int>{v.cropX, v.cropY, v.cropWidth, v.cropHeight}),
+             (QList<int>{0, 0, 100, 300}));
+    // A file whose header cannot be read has no size: the rectangle stays;
+    // the file is still handed on.
+    click("broken.png");
+    QCOMPARE((QList<int>{v.cropX, v.cropY, v.cropWidth, v.cropHeight}),
+             (QList<int>{0, 0, 100, 300}));
+    QCOMPARE(app_->preview.opened, QStringList({"turned.jpg", "broken.png"}));
   }
 
   void choosingAFolderClearsThePreview() {
