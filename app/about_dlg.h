@@ -22,8 +22,8 @@ class CAboutDlg : public QDialog {
  public:
   // `languageLowByte` picks the painted layout (see about_layout.h).
   explicit CAboutDlg(QWidget* parent, int languageLowByte,
-                     AboutAddresses addresses = AboutAddresses{
-                         QString::fromLatin1(kSupportAddress), QString::fromLatin1(kHomePage)});
+                     AboutAddresses addresses = AboutAddresses{QString::fromLatin1(kSupportAddress),
+                                                               QString::fromLatin1(kHomePage)});
 
   const QCursor& handCursor() const { return hand_; }
 

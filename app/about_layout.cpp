@@ -29,8 +29,8 @@ AboutPainting aboutPainting(int languageLowByte, const AboutAddresses& addresses
   auto& t = painting.texts;
   t.push_back({QStringLiteral("Trimlet"), kTitleFont, 37, QPoint(67 + dx, 8 + dy), false});
   t.push_back({QStringLiteral("Version 3.1"), kTitleFont, 27, QPoint(264 + dx, 16 + dy), false});
-  t.push_back({QStringLiteral("Build Number: ") + QString::fromLatin1(kBuildNumber), kTextFont,
-               15, QPoint(67 + dx, 42 + dy), false});
+  t.push_back({QStringLiteral("Build Number: ") + QString::fromLatin1(kBuildNumber), kTextFont, 15,
+               QPoint(67 + dx, 42 + dy), false});
   if (!addresses.email.isEmpty()) {
     t.push_back({QStringLiteral("E-mail:"), kTextFont, 18, QPoint(67 + dx, 60 + dy), false});
     t.push_back({addresses.email, kTextFont, 18, QPoint(152 + dx, 60 + dy), true});
@@ -40,8 +40,8 @@ AboutPainting aboutPainting(int languageLowByte, const AboutAddresses& addresses
     t.push_back({addresses.homePage, kTextFont, 18, QPoint(152 + dx, 80 + dy), true});
   }
   // The Japanese and Korean stripe sits 8 right and 2 down, and is shorter.
-  painting.stripe = languageLowByte == 9 ? QRect(55, 13, 2, stripeHeight)
-                                         : QRect(63, 15, 2, stripeHeight);
+  painting.stripe =
+      languageLowByte == 9 ? QRect(55, 13, 2, stripeHeight) : QRect(63, 15, 2, stripeHeight);
   return painting;
 }
 

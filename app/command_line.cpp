@@ -9,10 +9,10 @@ namespace trimlet {
 
 CommandLine parseCommandLine(const QStringList& arguments) {
   QCommandLineParser parser;
-  parser.setApplicationDescription(QStringLiteral(
-      "Trimlet crops, rotates and re-frames raster images.\n"
-      "FOLDER is the folder to open; without it Trimlet opens the folder of the "
-      "file selected last."));
+  parser.setApplicationDescription(
+      QStringLiteral("Trimlet crops, rotates and re-frames raster images.\n"
+                     "FOLDER is the folder to open; without it Trimlet opens the folder of the "
+                     "file selected last."));
   const QCommandLineOption help = parser.addHelpOption();
   const QCommandLineOption version = parser.addVersionOption();
   parser.addPositionalArgument(QStringLiteral("FOLDER"), QStringLiteral("The folder to open."),

@@ -12,24 +12,24 @@ const std::vector<CommandInfo>& commandTable() {
        ":/app/toolbar/thumbnails.png", true, true},
       {kLargeIconView, "&Large Icon\tCtrl+1", "Large icon view.", "Icon",
        ":/app/toolbar/large_icons.png", true, true},
-      {kSmallIconView, "&Small Icon\tCtrl+2", "Small icon view.", "List",
-       ":/app/toolbar/list.png", true, true},
+      {kSmallIconView, "&Small Icon\tCtrl+2", "Small icon view.", "List", ":/app/toolbar/list.png",
+       true, true},
       {kBatchProcess, "&Batch Process\tCtrl+B", "Batch processing for selected directory",
        "Batch process", ":/app/toolbar/batch.png", false, true},
       {kSaveImage, "&Save Image\tCtrl+S", "Save previewed image", "Save Image",
        ":/app/toolbar/save.png", false, true},
       // The help command has no prompt string of its own.
       {kHelpContents, "&Contents", "", "", ":/app/toolbar/help.png", false, true},
-      {kParentFolder, "Open parent directory", "Move to parent directory.",
-       "Open parent directory", ":/app/toolbar/parent_folder.png", false, true},
+      {kParentFolder, "Open parent directory", "Move to parent directory.", "Open parent directory",
+       ":/app/toolbar/parent_folder.png", false, true},
       {kManualCrop, "&Manual Crop...\tCtrl+M", "Crop one image by hand", "Manual Crop",
        ":/app/toolbar/manual_crop.png", false, false},
       {kDetailsView, "&Details\tCtrl+3", "Report view.", "Report", ":/app/toolbar/details.png",
        true, true},
       {kAppAbout, "&About kivo...", "Display program information, version number and copyright",
        "About", nullptr, false, true},
-      {kAppExit, "E&xit", "Quit the application; prompts to save documents", "Exit", nullptr,
-       false, true},
+      {kAppExit, "E&xit", "Quit the application; prompts to save documents", "Exit", nullptr, false,
+       true},
   };
   return table;
 }
@@ -54,8 +54,8 @@ const std::vector<MenuPopup>& menuLayout() {
 const std::vector<int>& toolBarLayout() {
   using namespace cmd;
   static const std::vector<int> layout = {
-      kSaveImage,     kBatchProcess,  kManualCrop,    kSeparator,    kParentFolder, kSeparator,
-      kLargeIconView, kSmallIconView, kDetailsView,   kThumbnailView, kSeparator,    kHelpContents,
+      kSaveImage,     kBatchProcess,  kManualCrop,  kSeparator,     kParentFolder, kSeparator,
+      kLargeIconView, kSmallIconView, kDetailsView, kThumbnailView, kSeparator,    kHelpContents,
   };
   return layout;
 }

@@ -76,8 +76,8 @@ QShortcut* FrameCommands::accelerator(const QString& keys) const {
 }
 
 void FrameCommands::updateViewChecks(ViewMode viewMode) {
-  for (ViewMode mode : {ViewMode::kLargeIcon, ViewMode::kSmallIcon, ViewMode::kDetails,
-                        ViewMode::kThumbnail}) {
+  for (ViewMode mode :
+       {ViewMode::kLargeIcon, ViewMode::kSmallIcon, ViewMode::kDetails, ViewMode::kThumbnail}) {
     action(viewCommandOf(mode))->setChecked(mode == viewMode);
   }
 }

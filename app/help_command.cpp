@@ -37,8 +37,7 @@ QString findHelpPage(const QString& startupFolder, const QString& programFolder)
 }
 
 void OpenHelpContents() {
-  const QString page =
-      findHelpPage(theApp().StartupFolder, QCoreApplication::applicationDirPath());
+  const QString page = findHelpPage(theApp().StartupFolder, QCoreApplication::applicationDirPath());
   if (page.isEmpty()) {
     ShowMessage(QString::fromLatin1(kHelpMissingMessage));
     return;

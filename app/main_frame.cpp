@@ -107,8 +107,8 @@ void CMainFrame::buildPanes(const PaneMakers& panes, const QSize& size) {
 }
 
 void CMainFrame::connectCommands() {
-  for (ViewMode mode : {ViewMode::kLargeIcon, ViewMode::kSmallIcon, ViewMode::kDetails,
-                        ViewMode::kThumbnail}) {
+  for (ViewMode mode :
+       {ViewMode::kLargeIcon, ViewMode::kSmallIcon, ViewMode::kDetails, ViewMode::kThumbnail}) {
     connect(action(viewCommandOf(mode)), &QAction::triggered, this,
             [this, mode] { OnViewMode(mode); });
   }
@@ -139,8 +139,8 @@ void CMainFrame::InitialUpdateFrame() {
 
 void CMainFrame::SetStatusValues(int sourceWidth, int sourceHeight, int resultWidth,
                                  int resultHeight, int sourceScale, int resultScale) {
-  status_ = StatusValues{sourceWidth, sourceHeight, resultWidth,
-                         resultHeight, sourceScale, resultScale};
+  status_ =
+      StatusValues{sourceWidth, sourceHeight, resultWidth, resultHeight, sourceScale, resultScale};
   if (statusPanes_) statusPanes_->show(status_);
 }
 

@@ -27,8 +27,7 @@ WindowInfo readWindowInfo(ProfileStore& store) {
   return info;
 }
 
-void writeWindowInfo(ProfileStore& store, const QRect& normal, bool maximized,
-                     ViewMode viewMode) {
+void writeWindowInfo(ProfileStore& store, const QRect& normal, bool maximized, ViewMode viewMode) {
   using namespace keys;
   store.writeInt(kWindowInfo, kWindowTop, normal.top());
   store.writeInt(kWindowInfo, kWindowLeft, normal.left());

@@ -37,8 +37,7 @@ ViewMode readViewMode(ProfileStore& store);
 // Reads "Maximized", "right", "left", "bottom", "top" in that order.
 WindowInfo readWindowInfo(ProfileStore& store);
 // Writes "top", "left", "right", "bottom", "ViewMode", "Maximized".
-void writeWindowInfo(ProfileStore& store, const QRect& normal, bool maximized,
-                     ViewMode viewMode);
+void writeWindowInfo(ProfileStore& store, const QRect& normal, bool maximized, ViewMode viewMode);
 
 // The creation rectangle: x = left, y = top, width = right - left, height =
 // bottom - top. A stored rectangle with no area, or one too large for a

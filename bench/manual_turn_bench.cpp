@@ -36,9 +36,9 @@ int main() {
       const std::clock_t cpu0 = std::clock();
       auto turned = trimlet::turnManualSource(source, angle);
       const double cpu = 1000.0 * double(std::clock() - cpu0) / CLOCKS_PER_SEC;
-      const double wall = std::chrono::duration<double, std::milli>(
-                              std::chrono::steady_clock::now() - wall0)
-                              .count();
+      const double wall =
+          std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - wall0)
+              .count();
       if (!turned) {
         std::fprintf(stderr, "%s\n", turned.reason().c_str());
         return 1;

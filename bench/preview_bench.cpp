@@ -29,8 +29,7 @@ void measure(const char* name, double target, const std::function<void()>& step)
     step();
     const double cpu = 1000.0 * double(std::clock() - cpu0) / CLOCKS_PER_SEC;
     const double wall =
-        std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - wall0)
-            .count();
+        std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - wall0).count();
     if (wall < bestWall) bestWall = wall;
     if (cpu < bestCpu) bestCpu = cpu;
   }
@@ -41,8 +40,8 @@ void measure(const char* name, double target, const std::function<void()>& step)
 }  // namespace
 
 int main() {
-  const std::string folder = (std::filesystem::temp_directory_path() / "trimlet_preview_bench/")
-                                 .string();
+  const std::string folder =
+      (std::filesystem::temp_directory_path() / "trimlet_preview_bench/").string();
   std::filesystem::create_directories(folder);
   auto page = ImageBuffer::create(4000, 3000, 3);
   if (!page) return 1;

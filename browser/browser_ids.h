@@ -4,11 +4,11 @@
 
 namespace trimlet::browser_ids {
 
-constexpr int kFolderTreePane = 130;  // the folder tree pane (CFormLeft)
-constexpr int kFileListPane = 132;    // the file list pane (CFormRUpper)
-constexpr int kFolderTree = 1007;     // CShellFolderTree
-constexpr int kFileList = 1002;       // CShellFileList
-constexpr int kFolderThumbnail = 210; // the folder picture of the thumbnail view
+constexpr int kFolderTreePane = 130;   // the folder tree pane (CFormLeft)
+constexpr int kFileListPane = 132;     // the file list pane (CFormRUpper)
+constexpr int kFolderTree = 1007;      // CShellFolderTree
+constexpr int kFileList = 1002;        // CShellFileList
+constexpr int kFolderThumbnail = 210;  // the folder picture of the thumbnail view
 
 constexpr const char* kFolderTreeName = "1007";
 constexpr const char* kFileListName = "1002";

@@ -16,8 +16,7 @@ int FileListModel::columnCount(const QModelIndex& parent) const {
 }
 
 QString FileListModel::text(int row, int column) const {
-  if (row < 0 || row >= static_cast<int>(rows_.size()) || column < 0 ||
-      column >= kListColumnCount)
+  if (row < 0 || row >= static_cast<int>(rows_.size()) || column < 0 || column >= kListColumnCount)
     return QString();
   return fromNative(rows_[static_cast<size_t>(row)].texts[static_cast<size_t>(column)]);
 }
@@ -27,8 +26,7 @@ QVariant FileListModel::data(const QModelIndex& index, int role) const {
   const int column = index.column();
   switch (role) {
     case Qt::DisplayRole:
-    case Qt::ToolTipRole:
-      return text(index.row(), column);
+    case Qt::ToolTipRole: return text(index.row(), column);
     case Qt::TextAlignmentRole:
       return QVariant::fromValue(
           (kListColumns[column].alignRight ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter);
@@ -40,8 +38,7 @@ QVariant FileListModel::data(const QModelIndex& index, int role) const {
       const QIcon& icon = (*list)[static_cast<size_t>(image)];
       return icon.isNull() ? QVariant() : QVariant(icon);
     }
-    default:
-      return QVariant();
+    default: return QVariant();
   }
 }
 
@@ -50,8 +47,8 @@ QVariant FileListModel::headerData(int section, Qt::Orientation orientation, int
     return QVariant();
   if (role == Qt::DisplayRole) return QString::fromLatin1(kListColumns[section].heading);
   if (role == Qt::TextAlignmentRole)
-    return QVariant::fromValue(
-        (kListColumns[section].alignRight ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter);
+    return QVariant::fromValue((kListColumns[section].alignRight ? Qt::AlignRight : Qt::AlignLeft) |
+                               Qt::AlignVCenter);
   return QVariant();
 }
 

@@ -7,8 +7,8 @@
 #include "browser/browser_text.h"
 #include "browser/model/list_row.h"
 #include "browser/shell_file_list.h"
-#include "pipeline/image_pipeline.h"
 #include "imagefile/image_format.h"
+#include "pipeline/image_pipeline.h"
 
 namespace trimlet {
 

@@ -8,9 +8,9 @@
 #include "browser/form_rupper.h"
 #include "browser/model/list_row.h"
 #include "browser/shell_file_list.h"
-#include "pipeline/image_pipeline.h"
 #include "imagefile/image_format.h"
 #include "imagefile/image_size.h"
+#include "pipeline/image_pipeline.h"
 #include "preview/model/image_view_model.h"
 #include "preview/model/new_image_fit.h"
 

@@ -62,8 +62,8 @@ CShellFileList::CShellFileList(QWidget* parent) : QWidget(parent) {
 
   connect(selection_, &QItemSelectionModel::selectionChanged, this,
           &CShellFileList::onSelectionChanged);
-  for (QAbstractItemView* view : {static_cast<QAbstractItemView*>(iconView_),
-                                  static_cast<QAbstractItemView*>(detailsView_)})
+  for (QAbstractItemView* view :
+       {static_cast<QAbstractItemView*>(iconView_), static_cast<QAbstractItemView*>(detailsView_)})
     connect(view, &QAbstractItemView::doubleClicked, this,
             [this](const QModelIndex& index) { emit itemDoubleClicked(index.row()); });
 
@@ -91,7 +91,7 @@ QHeaderView* CShellFileList::header() const { return detailsView_->header(); }
 
 QAbstractItemView* CShellFileList::activeView() const {
   return viewMode_ == ViewMode::kDetails ? static_cast<QAbstractItemView*>(detailsView_)
-                        : static_cast<QAbstractItemView*>(iconView_);
+                                         : static_cast<QAbstractItemView*>(iconView_);
 }
 
 void CShellFileList::SetViewStyle(ViewMode mode) {
@@ -114,7 +114,7 @@ void CShellFileList::SetViewStyle(ViewMode mode) {
       iconView_->setViewMode(QListView::IconMode);
       iconView_->setGridSize(mode == ViewMode::kThumbnail ? kThumbnailGrid : kLargeIconGrid);
       iconView_->setIconSize(mode == ViewMode::kThumbnail ? QSize(kThumbnail, kThumbnail)
-                                       : QSize(kLargeIcon, kLargeIcon));
+                                                          : QSize(kLargeIcon, kLargeIcon));
       iconView_->setWordWrap(true);
       model_->setNormalImages(mode == ViewMode::kThumbnail ? &thumbnails_ : &largeIcons_);
       model_->useSmallImages(false);
@@ -143,8 +143,7 @@ int CShellFileList::rowOfName(const QString& name) const {
 void CShellFileList::selectAndFocus(int row) {
   const QModelIndex at = model_->index(row, kColumnName);
   if (!at.isValid()) return;
-  selection_->setCurrentIndex(at, QItemSelectionModel::ClearAndSelect |
-                                      QItemSelectionModel::Rows);
+  selection_->setCurrentIndex(at, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
   activeView()->scrollTo(at);
   activeView()->setFocus(Qt::OtherFocusReason);
 }

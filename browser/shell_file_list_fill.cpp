@@ -32,8 +32,7 @@ void CShellFileList::SetFolder(const QString& folder) {
   FillItems();
 }
 
-QIcon CShellFileList::iconFor(const std::string& path, bool folder,
-                              std::vector<QIcon>& typeCache) {
+QIcon CShellFileList::iconFor(const std::string& path, bool folder, std::vector<QIcon>& typeCache) {
   // The icon provider answers by kind of entry; asking once per kind keeps a
   // fill of thousands of files quick.
   QIcon& cached = typeCache[typeSlot(path, folder)];

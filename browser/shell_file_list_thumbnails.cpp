@@ -19,7 +19,8 @@ QIcon thumbnailIcon(const std::vector<uint8_t>& rows) {
   QImage image(kThumbnailSize, kThumbnailSize, QImage::Format_ARGB32);
   for (int y = 0; y < kThumbnailSize; ++y) {
     auto* line = reinterpret_cast<uint32_t*>(image.scanLine(y));
-    for (int x = 0; x < kThumbnailSize; ++x) line[x] = argb[static_cast<size_t>(y) * kThumbnailSize + x];
+    for (int x = 0; x < kThumbnailSize; ++x)
+      line[x] = argb[static_cast<size_t>(y) * kThumbnailSize + x];
   }
   return QIcon(QPixmap::fromImage(image));
 }
@@ -86,15 +87,9 @@ void CShellFileList::onThumbnail(uint64_t generation, const std::shared_ptr<Thum
   if (k < 0 || k >= static_cast<int>(thumbnails_.size())) return;
   QIcon icon;
   switch (item->kind) {
-    case ThumbnailKind::kPicture:
-      icon = thumbnailIcon(item->pixels);
-      break;
-    case ThumbnailKind::kFolder:
-      icon = folderPicture_;
-      break;
-    case ThumbnailKind::kPlaceholder:
-      icon = placeholder_;
-      break;
+    case ThumbnailKind::kPicture: icon = thumbnailIcon(item->pixels); break;
+    case ThumbnailKind::kFolder: icon = folderPicture_; break;
+    case ThumbnailKind::kPlaceholder: icon = placeholder_; break;
   }
   if (icon.isNull()) icon = placeholder_;
   if (thumbnails_[static_cast<size_t>(k)].isNull()) ++thumbnailCount_;

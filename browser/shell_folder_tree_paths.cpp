@@ -13,12 +13,8 @@ std::vector<TreeStep> CShellFolderTree::chainOf(QTreeWidgetItem* node) const {
   for (QTreeWidgetItem* item = node; item; item = item->parent()) {
     TreeStep step;
     switch (nodeKind(item)) {
-      case NodeKind::kComputer:
-        step.kind = TreeNodeKind::kComputer;
-        break;
-      case NodeKind::kDesktop:
-        step.kind = TreeNodeKind::kDesktop;
-        break;
+      case NodeKind::kComputer: step.kind = TreeNodeKind::kComputer; break;
+      case NodeKind::kDesktop: step.kind = TreeNodeKind::kDesktop; break;
       case NodeKind::kDrive:
         step.kind = TreeNodeKind::kDrive;
         step.position = computerItem_ ? computerItem_->indexOfChild(item) : -1;
@@ -52,7 +48,7 @@ QTreeWidgetItem* CShellFolderTree::FindChild(QTreeWidgetItem* parent, const QStr
 }
 
 QTreeWidgetItem* CShellFolderTree::childNamed(QTreeWidgetItem* parent,
-                                             const std::string& piece) const {
+                                              const std::string& piece) const {
   if (!parent) return nullptr;
   if (parent == computerItem_) {
     const std::string wanted = WithTrailingSlash(piece);
@@ -73,7 +69,8 @@ QTreeWidgetItem* CShellFolderTree::childNamed(QTreeWidgetItem* parent,
   return found < 0 ? nullptr : items[static_cast<size_t>(found)];
 }
 
-QTreeWidgetItem* CShellFolderTree::addCreatedChild(QTreeWidgetItem* node, const std::string& piece) {
+QTreeWidgetItem* CShellFolderTree::addCreatedChild(QTreeWidgetItem* node,
+                                                   const std::string& piece) {
   // The node was read before the folder was made: look on disk, and add the
   // one node in its sorted place without reading the others again.
   const std::string path = nativePath(node);

@@ -273,8 +273,10 @@ BatchSummary runCliBatch(const BatchRequest& request, const BatchSettings& setti
     shared.walk.emplace(request.source, request.output, queue, !request.dryRun);
   if (!request.report.empty()) shared.results.resize(size_t(total));
   shared.summary.total = total;
-  if (request.overwrite == OverwriteMode::kAll) shared.overwrite.setDecision(OverwriteChoice::kOverwriteAll);
-  if (request.overwrite == OverwriteMode::kNone) shared.overwrite.setDecision(OverwriteChoice::kSkipAll);
+  if (request.overwrite == OverwriteMode::kAll)
+    shared.overwrite.setDecision(OverwriteChoice::kOverwriteAll);
+  if (request.overwrite == OverwriteMode::kNone)
+    shared.overwrite.setDecision(OverwriteChoice::kSkipAll);
   if (total == 0) {
     if (!request.report.empty()) writeReport(shared);
     return shared.summary;

@@ -18,8 +18,8 @@ const char* const kDescription =
 
 }  // namespace
 
-int parseCommandLine(int argc, const char* const* argv, CliOptions& options,
-                     std::string& message, bool& toError) {
+int parseCommandLine(int argc, const char* const* argv, CliOptions& options, std::string& message,
+                     bool& toError) {
   CLI::App app{kDescription, "trimlet-batch"};
   app.set_version_flag("--version", kVersionText);
   app.get_formatter()->column_width(34);
@@ -42,10 +42,11 @@ int parseCommandLine(int argc, const char* const* argv, CliOptions& options,
          "List the stored settings that --set changes, with their ranges and defaults")
       ->trigger_on_parse();
 
-  static const std::map<std::string, int> kFormats{
-      {"jpg", toInt(OutputFormat::kJpeg)},     {"tga", toInt(OutputFormat::kTarga)},
-      {"bmp", toInt(OutputFormat::kBitmap)},   {"same", toInt(OutputFormat::kSame)},
-      {"png", toInt(OutputFormat::kPng)}};
+  static const std::map<std::string, int> kFormats{{"jpg", toInt(OutputFormat::kJpeg)},
+                                                   {"tga", toInt(OutputFormat::kTarga)},
+                                                   {"bmp", toInt(OutputFormat::kBitmap)},
+                                                   {"same", toInt(OutputFormat::kSame)},
+                                                   {"png", toInt(OutputFormat::kPng)}};
   int format = -1;
   app.add_option("--format", format, "Output format: jpg, tga, bmp, png or same")
       ->transform(CLI::CheckedTransformer(kFormats, CLI::ignore_case));

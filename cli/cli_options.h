@@ -16,11 +16,11 @@ enum class OverwriteMode { kAsk, kAll, kNone };
 
 struct CliOptions {
   std::string source;
-  std::string output;          // empty: the source folder
-  std::string profile;         // empty: the window's own settings store
+  std::string output;             // empty: the source folder
+  std::string profile;            // empty: the window's own settings store
   std::vector<std::string> sets;  // "Section/Value name=VALUE"
-  std::optional<int> format;   // OutputFormat 0..4
-  std::optional<int> quality;  // 0..100
+  std::optional<int> format;      // OutputFormat 0..4
+  std::optional<int> quality;     // 0..100
   std::optional<bool> rle;
   std::string affix;
   AffixPosition affixPosition = AffixPosition::kPrefix;
@@ -41,7 +41,7 @@ struct CliOptions {
 // Parses the arguments. Returns -1 to go on; otherwise the exit status
 // (0 after --help or --version, 2 for bad usage), with what to print in
 // `message` and whether it goes to standard error in `toError`.
-int parseCommandLine(int argc, const char* const* argv, CliOptions& options,
-                     std::string& message, bool& toError);
+int parseCommandLine(int argc, const char* const* argv, CliOptions& options, std::string& message,
+                     bool& toError);
 
 }  // namespace trimlet

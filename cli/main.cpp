@@ -47,8 +47,7 @@ int main(int argc, char** argv) {
   }
 
   std::error_code ec;
-  if (!fs::is_directory(options.source, ec))
-    return usageError(options.source + ": no such folder");
+  if (!fs::is_directory(options.source, ec)) return usageError(options.source + ": no such folder");
   const std::string output = options.output.empty() ? options.source : options.output;
   if (!fs::is_directory(output, ec)) {
     if (fs::exists(output, ec)) return usageError(output + ": not a folder");
@@ -112,7 +111,8 @@ int main(int argc, char** argv) {
   std::printf("%d processed, %d written, %d skipped, %d failed\n", summary.processed,
               summary.written, summary.skipped, summary.failed);
   if (summary.skipped > 0 && request.overwrite == OverwriteMode::kAsk && !terminalIn)
-    std::printf("Existing files were kept: there is no terminal to ask. "
-                "Use --overwrite all to replace them.\n");
+    std::printf(
+        "Existing files were kept: there is no terminal to ask. "
+        "Use --overwrite all to replace them.\n");
   return summary.failed > 0 || summary.cancelled || summary.reportFailed ? 1 : 0;
 }

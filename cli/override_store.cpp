@@ -9,8 +9,8 @@ namespace trimlet {
 bool OverrideStore::add(const std::string& assignment, std::string* reason) {
   const size_t equals = assignment.find('=');
   const size_t slash = assignment.find('/');
-  if (equals == std::string::npos || slash == std::string::npos || slash > equals ||
-      slash == 0 || slash + 1 == equals) {
+  if (equals == std::string::npos || slash == std::string::npos || slash > equals || slash == 0 ||
+      slash + 1 == equals) {
     *reason = "--set \"" + assignment + "\": expected \"Section/Value name=VALUE\".";
     return false;
   }
@@ -18,8 +18,7 @@ bool OverrideStore::add(const std::string& assignment, std::string* reason) {
   return true;
 }
 
-int OverrideStore::readInt(const std::string& section, const std::string& name,
-                           int defaultValue) {
+int OverrideStore::readInt(const std::string& section, const std::string& name, int defaultValue) {
   const std::string key = section + "/" + name;
   auto it = values_.find(key);
   if (it == values_.end()) return base_.readInt(section, name, defaultValue);

@@ -64,7 +64,8 @@ std::vector<std::string> checkSettingValues(const std::map<std::string, std::str
     if (!row) continue;
     const std::string prefix = "--set \"" + key + "=" + value + "\": ";
     if (row->kind == SettingKind::kRealDigits) {
-      if (!isDigitString(value)) problems.push_back(prefix + "the value must be up to seven digits.");
+      if (!isDigitString(value))
+        problems.push_back(prefix + "the value must be up to seven digits.");
       continue;
     }
     int number = 0;

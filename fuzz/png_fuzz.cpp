@@ -14,7 +14,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   if (image) {
     // Touch every byte, so a buffer that is too short is noticed.
     volatile uint8_t sum = 0;
-    for (size_t i = 0; i < image->byteCount(); ++i) sum = static_cast<uint8_t>(sum + image->data()[i]);
+    for (size_t i = 0; i < image->byteCount(); ++i)
+      sum = static_cast<uint8_t>(sum + image->data()[i]);
   }
   return 0;
 }

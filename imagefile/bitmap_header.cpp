@@ -46,30 +46,22 @@ bool depthAllowed(int bits, bool core) {
     case 1:
     case 4:
     case 8:
-    case 24:
-      return true;
+    case 24: return true;
     case 2:
     case 16:
-    case 32:
-      return !core;
-    default:
-      return false;
+    case 32: return !core;
+    default: return false;
   }
 }
 
 bool compressionAllowed(const BitmapInfo& info) {
   switch (info.compression) {
-    case kBitmapUncompressed:
-      return true;
-    case kBitmapRle8:
-      return info.bitsPerPixel == 8 && !info.topDown;
-    case kBitmapRle4:
-      return info.bitsPerPixel == 4 && !info.topDown;
+    case kBitmapUncompressed: return true;
+    case kBitmapRle8: return info.bitsPerPixel == 8 && !info.topDown;
+    case kBitmapRle4: return info.bitsPerPixel == 4 && !info.topDown;
     case kBitmapBitFields:
-    case kBitmapAlphaBitFields:
-      return info.bitsPerPixel == 16 || info.bitsPerPixel == 32;
-    default:
-      return false;
+    case kBitmapAlphaBitFields: return info.bitsPerPixel == 16 || info.bitsPerPixel == 32;
+    default: return false;
   }
 }
 

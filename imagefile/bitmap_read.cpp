@@ -55,12 +55,9 @@ Result<ImageBuffer> decodeBitmap(const uint8_t* data, size_t size) {
 Result<ImageBuffer> readBitmap(const std::string& path) {
   std::vector<uint8_t> bytes;
   switch (readWholeFile(path, &bytes)) {
-    case WholeFileStatus::kRead:
-      break;
-    case WholeFileStatus::kCannotOpen:
-      return Result<ImageBuffer>::failure(dibOpenFailure(path));
-    case WholeFileStatus::kOutOfMemory:
-      return Result<ImageBuffer>::failure(kDibOutOfMemory);
+    case WholeFileStatus::kRead: break;
+    case WholeFileStatus::kCannotOpen: return Result<ImageBuffer>::failure(dibOpenFailure(path));
+    case WholeFileStatus::kOutOfMemory: return Result<ImageBuffer>::failure(kDibOutOfMemory);
   }
   return decodeBitmap(bytes.data(), bytes.size());
 }

@@ -84,11 +84,8 @@ Status decodeBitmapRle(const BitmapInfo& info, const uint8_t* data, size_t size,
       continue;
     }
     switch (v) {
-      case 0:
-        cursor.endOfLine();
-        break;
-      case 1:
-        return Status::success();
+      case 0: cursor.endOfLine(); break;
+      case 1: return Status::success();
       case 2:
         if (size - pos < 2 || !cursor.move(data[pos], data[pos + 1])) return error;
         pos += 2;

@@ -84,19 +84,19 @@ Status writeImageFile(SourceFormat format, const std::string& path, const ImageB
     case SourceFormat::kBitmap: return writeBitmap(path, image);
     case SourceFormat::kPng: return writePng(path, image, false, 1.0);
     default:
-      return Status::failure("There is no writer for the image format " + std::to_string(static_cast<int>(format)) +
-                             ".");
+      return Status::failure("There is no writer for the image format " +
+                             std::to_string(static_cast<int>(format)) + ".");
   }
 }
 
-Status writeImageFileWithMetadata(SourceFormat format, const std::string& path, const ImageBuffer& image,
-                                  const WriteOptions& options, const ImageMetadata& source,
-                                  std::vector<std::string>* warnings) {
+Status writeImageFileWithMetadata(SourceFormat format, const std::string& path,
+                                  const ImageBuffer& image, const WriteOptions& options,
+                                  const ImageMetadata& source, std::vector<std::string>* warnings) {
   if ((format != SourceFormat::kJpeg && format != SourceFormat::kPng) || !source.hasBlocks())
     return writeImageFile(format, path, image, options);
-  const ImageMetadata carried =
-      metadataForResult(source, image.width(), image.height(),
-                        format == SourceFormat::kJpeg ? MetadataTarget::kJpeg : MetadataTarget::kPng);
+  const ImageMetadata carried = metadataForResult(
+      source, image.width(), image.height(),
+      format == SourceFormat::kJpeg ? MetadataTarget::kJpeg : MetadataTarget::kPng);
   if (warnings) warnings->insert(warnings->end(), carried.warnings.begin(), carried.warnings.end());
   if (format == SourceFormat::kJpeg) return writeJpeg(path, image, options.jpegQuality, &carried);
   return writePng(path, image, false, 1.0, &carried);

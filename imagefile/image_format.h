@@ -29,8 +29,8 @@
 #include <vector>
 
 #include "engine/image/image_buffer.h"
-#include "engine/settings/setting_codes.h"
 #include "engine/result.h"
+#include "engine/settings/setting_codes.h"
 #include "imagefile/image_metadata.h"
 
 namespace trimlet {
@@ -82,8 +82,9 @@ Status writeImageFile(SourceFormat format, const std::string& path, const ImageB
                       const WriteOptions& options);
 // The same, carrying `source` (the metadata its source was read with) into
 // a JPEG or PNG result. Blocks left out are told in *warnings (optional).
-Status writeImageFileWithMetadata(SourceFormat format, const std::string& path, const ImageBuffer& image,
-                                  const WriteOptions& options, const ImageMetadata& source,
+Status writeImageFileWithMetadata(SourceFormat format, const std::string& path,
+                                  const ImageBuffer& image, const WriteOptions& options,
+                                  const ImageMetadata& source,
                                   std::vector<std::string>* warnings = nullptr);
 
 }  // namespace trimlet

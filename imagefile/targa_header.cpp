@@ -55,10 +55,8 @@ Result<TargaHeader> parseTargaHeader(const uint8_t* data, size_t size) {
     case 3:
     case 9:
     case 10:
-    case 11:
-      break;
-    default:
-      return fail("Targa image type " + std::to_string(h.imageType) + " is not supported.");
+    case 11: break;
+    default: return fail("Targa image type " + std::to_string(h.imageType) + " is not supported.");
   }
   if (h.colourMapType > 1)
     return fail("Targa colour-map type " + std::to_string(h.colourMapType) + " is not supported.");

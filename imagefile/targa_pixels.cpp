@@ -26,8 +26,7 @@ void decodeTargaPixel(const uint8_t* in, int bits, uint8_t* out) {
       out[2] = in[0];
       out[3] = in[3];
       break;
-    default:
-      break;
+    default: break;
   }
 }
 

@@ -26,12 +26,10 @@ Result<ImageBuffer> decodeTarga(const uint8_t* data, size_t size) {
 Result<ImageBuffer> readTarga(const std::string& path) {
   std::vector<uint8_t> bytes;
   switch (readWholeFile(path, &bytes)) {
-    case WholeFileStatus::kRead:
-      break;
+    case WholeFileStatus::kRead: break;
     case WholeFileStatus::kCannotOpen:
       return Result<ImageBuffer>::failure("The file " + path + " cannot be opened.");
-    case WholeFileStatus::kOutOfMemory:
-      return Result<ImageBuffer>::failure("Out of memory.");
+    case WholeFileStatus::kOutOfMemory: return Result<ImageBuffer>::failure("Out of memory.");
   }
   return decodeTarga(bytes.data(), bytes.size());
 }

@@ -116,7 +116,10 @@ Result<ImageBuffer> outwardEdges(ImageBuffer image, const CropInputs& in) {
     const int v = vertical(layer.amount, image);
     int l = 0, r = 0, t = 0, b = 0;
     switch (layer.side) {
-      case EdgeType::kAll: l = r = h; t = b = v; break;
+      case EdgeType::kAll:
+        l = r = h;
+        t = b = v;
+        break;
       case EdgeType::kLeft: l = h; break;
       case EdgeType::kRight: r = h; break;
       case EdgeType::kTop: t = v; break;
@@ -156,8 +159,7 @@ Status runCropEngine(const ImageBuffer& source, const CropBox& box, const CropIn
 
   // Without an inward cut the whole result stays: it is handed on as it is.
   const CropBox keep = inwardBox(result, in, outcome);
-  if (!(keep == CropBox{0, 0, result.width(), result.height()}) ||
-      result.channels() != channels) {
+  if (!(keep == CropBox{0, 0, result.width(), result.height()}) || result.channels() != channels) {
     auto kept = copyRegion(result, keep, channels);
     if (!kept) return Status::failure(kept.reason());
     result = kept.take();

@@ -75,8 +75,8 @@ Result<CropOutcome> cropImage(const ImageBuffer& source, CropInputs inputs) {
   if (!detected) return Result<CropOutcome>::failure(detected);
   if (f.croppingMode == CroppingMode::kManual && inputs.manualRectValid)
     inputs.manualBox = manualCropBox(CropRect{f.cropX, f.cropY, f.cropWidth, f.cropHeight}, w, h);
-  const CropBox box = chooseCropBox(inputs.detector.rectangle(), f, inputs.manualRectValid,
-                                    inputs.manualBox, w, h);
+  const CropBox box =
+      chooseCropBox(inputs.detector.rectangle(), f, inputs.manualRectValid, inputs.manualBox, w, h);
   return cropAtBox(source, box, inputs);
 }
 

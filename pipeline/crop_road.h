@@ -97,9 +97,9 @@ struct CropPiece {
 
 struct CropOutcome {
   ImageBuffer result;
-  CropBox box;                // the box cut from the source
-  int boxCutLimit = 0;        // min(box width, box height) / 2 - 1
-  int resultCutLimit = 0;     // the same for the result before the inward cut
+  CropBox box;                         // the box cut from the source
+  int boxCutLimit = 0;                 // min(box width, box height) / 2 - 1
+  int resultCutLimit = 0;              // the same for the result before the inward cut
   std::optional<LoweredCut> lowered;   // interactive inward amounts lowered
   std::optional<CropRect> scaledSize;  // width, height after scaling one side
   BackgroundDetector detector;         // as the run left it

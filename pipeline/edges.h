@@ -16,8 +16,8 @@
 
 #include "engine/image/color.h"
 #include "engine/image/image_buffer.h"
-#include "pipeline/crop_box.h"
 #include "engine/settings/crop_settings.h"
+#include "pipeline/crop_box.h"
 
 namespace trimlet {
 

@@ -20,7 +20,9 @@ struct FileOutcome {
   Kind kind = Kind::kNotImage;
   std::string target;
   std::string reason;
-  bool ok() const { return kind == Kind::kProcessed || kind == Kind::kWritten || kind == Kind::kSkipped; }
+  bool ok() const {
+    return kind == Kind::kProcessed || kind == Kind::kWritten || kind == Kind::kSkipped;
+  }
 };
 
 }  // namespace trimlet

@@ -11,8 +11,7 @@
 
 namespace trimlet {
 
-ImagePipeline::ImagePipeline(SettingsPanelPort& panel, PipelineView& view,
-                             FailureReports& reports)
+ImagePipeline::ImagePipeline(SettingsPanelPort& panel, PipelineView& view, FailureReports& reports)
     : panel_(panel), view_(view), reports_(reports) {}
 
 void ImagePipeline::load(ProfileStore& store) {
@@ -160,8 +159,8 @@ void ImagePipeline::ApplyManualRectangle() {
   if (chosenFileMissing() || source_.empty()) return;
   manualRectValid_ = true;
   const CropSettings& f = panel_.fields();
-  cropBox_ = manualCropBox(CropRect{f.cropX, f.cropY, f.cropWidth, f.cropHeight},
-                           source_.width(), source_.height());
+  cropBox_ = manualCropBox(CropRect{f.cropX, f.cropY, f.cropWidth, f.cropHeight}, source_.width(),
+                           source_.height());
   ApplyCrop();
   view_.updateStatus(statusSizes());
 }
@@ -188,8 +187,8 @@ void ImagePipeline::ApplyCrop() {
     applyPhotoRoad(in);
     return;
   }
-  const CropBox box = chooseCropBox(detector_.rectangle(), in.settings, manualRectValid_,
-                                    cropBox_, source_.width(), source_.height());
+  const CropBox box = chooseCropBox(detector_.rectangle(), in.settings, manualRectValid_, cropBox_,
+                                    source_.width(), source_.height());
   inwardCutLimit_ = std::min(box.width(), box.height()) / 2 - 1;
   panel_.setInwardCutLimit(inwardCutLimit_);
   cropBox_ = box;

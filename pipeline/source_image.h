@@ -16,7 +16,7 @@
 namespace trimlet {
 
 struct SourceImage {
-  ImageBuffer pixels;     // 3 or 4 channels
+  ImageBuffer pixels;      // 3 or 4 channels
   int readerChannels = 0;  // 1, 3 or 4
   ImageMetadata metadata;
 };

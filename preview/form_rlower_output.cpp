@@ -9,14 +9,14 @@
 #include "app/base/dialog_hooks.h"
 #include "app/base/message_box.h"
 #include "engine/image/buffer_pool.h"
+#include "manualcrop/manual_crop_dlg.h"
+#include "manualcrop/model/manual_crop_files.h"
 #include "output/batch/batch_text.h"
 #include "output/batch/output_name.h"
 #include "output/dialogs/batch_dialogs.h"
 #include "output/dialogs/batch_process_dlg.h"
 #include "output/dialogs/save_file_dlg.h"
 #include "output/model/save_image.h"
-#include "manualcrop/manual_crop_dlg.h"
-#include "manualcrop/model/manual_crop_files.h"
 #include "output/model/window_batch.h"
 #include "preview/form_rlower.h"
 #include "preview/image_view.h"
@@ -63,11 +63,11 @@ void CFormRLower::SaveImage() {
       // A split writes every photo, numbered from the chosen name.
       const size_t pieces = pipeline_.pieces().size();
       for (size_t i = 0; i < std::max<size_t>(pieces, 1); ++i) {
-        const std::string target = pieces > 1 ? numberedPath(path.toStdString(), int(i) + 1)
-                                              : path.toStdString();
+        const std::string target =
+            pieces > 1 ? numberedPath(path.toStdString(), int(i) + 1) : path.toStdString();
         const ImageBuffer& image = pieces > 1 ? pipeline_.pieceImage(i) : pipeline_.result();
-        const Status written = writeImageFileWithMetadata(*writer, target, image, options,
-                                                          pipeline_.sourceMetadata());
+        const Status written =
+            writeImageFileWithMetadata(*writer, target, image, options, pipeline_.sourceMetadata());
         if (!written)
           ShowMessage(QStringLiteral("The file\n\n%1\n\ncould not be written.\n\n%2")
                           .arg(QString::fromStdString(target),

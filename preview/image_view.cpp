@@ -90,20 +90,13 @@ void CImageView::respond(const ViewResponse& response) {
 
 QCursor CImageView::cursorFor(CursorShape shape) const {
   switch (shape) {
-    case CursorShape::kDiagonalNwSe:
-      return QCursor(Qt::SizeFDiagCursor);
-    case CursorShape::kVertical:
-      return QCursor(Qt::SizeVerCursor);
-    case CursorShape::kDiagonalNeSw:
-      return QCursor(Qt::SizeBDiagCursor);
-    case CursorShape::kHorizontal:
-      return QCursor(Qt::SizeHorCursor);
-    case CursorShape::kMove:
-      return QCursor(Qt::SizeAllCursor);
-    case CursorShape::kPick:
-      return pickCursor_;
-    case CursorShape::kCross:
-      break;
+    case CursorShape::kDiagonalNwSe: return QCursor(Qt::SizeFDiagCursor);
+    case CursorShape::kVertical: return QCursor(Qt::SizeVerCursor);
+    case CursorShape::kDiagonalNeSw: return QCursor(Qt::SizeBDiagCursor);
+    case CursorShape::kHorizontal: return QCursor(Qt::SizeHorCursor);
+    case CursorShape::kMove: return QCursor(Qt::SizeAllCursor);
+    case CursorShape::kPick: return pickCursor_;
+    case CursorShape::kCross: break;
   }
   return QCursor(Qt::CrossCursor);
 }

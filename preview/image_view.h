@@ -25,8 +25,8 @@
 
 #include <QCursor>
 #include <QImage>
-#include <QWidget>
 #include <QPointF>
+#include <QWidget>
 
 #include <array>
 #include <functional>

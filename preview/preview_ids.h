@@ -5,7 +5,7 @@
 
 namespace trimlet::preview {
 
-inline constexpr int kFormId = 131;        // the pane (CFormRLower)
+inline constexpr int kFormId = 131;         // the pane (CFormRLower)
 inline constexpr int kSourceViewId = 1003;  // CImageView, the chosen image
 inline constexpr int kResultViewId = 1004;  // CImageView, the result
 inline constexpr int kArrowId = 1005;       // the arrow between the views

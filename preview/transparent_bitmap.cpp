@@ -19,9 +19,9 @@ void CTransparentBitmap::SetPicture(const QImage& picture, unsigned keyColour) {
   }
   // Opaque everywhere but on the key colour, which becomes fully transparent.
   QImage keyed = picture.convertToFormat(QImage::Format_ARGB32);
-  const QRgb key = qRgb(static_cast<int>(keyColour & 0xFF),
-                        static_cast<int>((keyColour >> 8) & 0xFF),
-                        static_cast<int>((keyColour >> 16) & 0xFF));
+  const QRgb key =
+      qRgb(static_cast<int>(keyColour & 0xFF), static_cast<int>((keyColour >> 8) & 0xFF),
+           static_cast<int>((keyColour >> 16) & 0xFF));
   for (int y = 0; y < keyed.height(); ++y) {
     auto* line = reinterpret_cast<QRgb*>(keyed.scanLine(y));
     for (int x = 0; x < keyed.width(); ++x) {

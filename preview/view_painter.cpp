@@ -50,8 +50,7 @@ void paintSelection(QPainter& painter, const SelectionDrawing& drawing) {
       // own extent.
       painter.drawRect(o.left, o.top, o.width() - 1, o.height() - 1);
     } else {
-      painter.drawLine(o.left, o.top, std::max(o.left, o.right - 1),
-                       std::max(o.top, o.bottom - 1));
+      painter.drawLine(o.left, o.top, std::max(o.left, o.right - 1), std::max(o.top, o.bottom - 1));
     }
   }
   // White XOR the picture inverts it; drawn twice a pixel comes back.

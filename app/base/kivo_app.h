@@ -11,8 +11,8 @@
 #include <QString>
 #include <QtGlobal>
 
-#include "pipeline/pipeline_ports.h"
 #include "engine/settings/profile_store.h"
+#include "pipeline/pipeline_ports.h"
 
 namespace trimlet {
 
@@ -100,8 +100,8 @@ class MainFramePort {
  public:
   virtual ~MainFramePort() = default;
   virtual ViewMode GetViewMode() const = 0;
-  virtual void SetStatusValues(int sourceWidth, int sourceHeight, int resultWidth,
-                               int resultHeight, int sourceScale, int resultScale) = 0;
+  virtual void SetStatusValues(int sourceWidth, int sourceHeight, int resultWidth, int resultHeight,
+                               int sourceScale, int resultScale) = 0;
   virtual void SetTitle(const QString& title) = 0;
   // Manual Crop is offered while an image is shown.
   virtual void EnableManualCrop(bool /*on*/) {}

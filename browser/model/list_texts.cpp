@@ -17,16 +17,11 @@ bool IsListedEntry(const std::string& name, bool folder) {
 std::string TypeText(const std::string& name, bool folder) {
   if (folder) return kDirectoryType;
   switch (sourceFormatOf(name)) {
-    case SourceFormat::kTarga:
-      return "Targa File";
-    case SourceFormat::kJpeg:
-      return "JPEG File";
-    case SourceFormat::kBitmap:
-      return "Bitmap File";
-    case SourceFormat::kPng:
-      return "PNG File";
-    default:
-      return "";
+    case SourceFormat::kTarga: return "Targa File";
+    case SourceFormat::kJpeg: return "JPEG File";
+    case SourceFormat::kBitmap: return "Bitmap File";
+    case SourceFormat::kPng: return "PNG File";
+    default: return "";
   }
 }
 
@@ -43,8 +38,8 @@ std::string TimeText(std::time_t utcSeconds) {
   if (gmtime_r(&utcSeconds, &parts) == nullptr) return " ";
 #endif
   char text[64];
-  std::snprintf(text, sizeof text, "%4d-%02d-%02d   %d:%d", parts.tm_year + 1900,
-                parts.tm_mon + 1, parts.tm_mday, parts.tm_hour, parts.tm_min);
+  std::snprintf(text, sizeof text, "%4d-%02d-%02d   %d:%d", parts.tm_year + 1900, parts.tm_mon + 1,
+                parts.tm_mday, parts.tm_hour, parts.tm_min);
   return text;
 }
 

@@ -28,13 +28,12 @@ std::string ItemPath(const std::vector<TreeStep>& chain, bool nodeHasChildren,
   for (size_t i = 0; i < chain.size(); ++i) {
     const TreeStep& step = chain[i];
     switch (step.kind) {
-      case TreeNodeKind::kComputer:
-        return "";
+      case TreeNodeKind::kComputer: return "";
       case TreeNodeKind::kDrive: {
-        const bool known = step.position >= 0 &&
-                           step.position < static_cast<int>(driveStrings.size());
-        if (known) return finish(driveStrings[static_cast<size_t>(step.position)] + suffix,
-                                 nodeIsFolder);
+        const bool known =
+            step.position >= 0 && step.position < static_cast<int>(driveStrings.size());
+        if (known)
+          return finish(driveStrings[static_cast<size_t>(step.position)] + suffix, nodeIsFolder);
         return finish(suffix, nodeIsFolder || i == 0);
       }
       case TreeNodeKind::kDesktop:

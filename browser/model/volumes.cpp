@@ -16,11 +16,11 @@ bool below(const std::string& path, const std::string& folder) {
 
 const std::set<std::string>& pseudoTypes() {
   static const std::set<std::string> types = {
-      "autofs",   "binfmt_misc", "bpf",      "cgroup",   "cgroup2",  "configfs", "debugfs",
-      "devpts",   "devtmpfs",    "efivarfs", "fusectl",  "hugetlbfs", "mqueue",  "nsfs",
-      "overlay",  "proc",        "pstore",   "ramfs",    "rootfs",   "rpc_pipefs", "securityfs",
-      "selinuxfs", "squashfs",   "sysfs",    "tmpfs",    "tracefs",  "fuse.portal",
-      "fuse.gvfsd-fuse"};
+      "autofs",  "binfmt_misc", "bpf",         "cgroup",         "cgroup2",  "configfs",
+      "debugfs", "devpts",      "devtmpfs",    "efivarfs",       "fusectl",  "hugetlbfs",
+      "mqueue",  "nsfs",        "overlay",     "proc",           "pstore",   "ramfs",
+      "rootfs",  "rpc_pipefs",  "securityfs",  "selinuxfs",      "squashfs", "sysfs",
+      "tmpfs",   "tracefs",     "fuse.portal", "fuse.gvfsd-fuse"};
   return types;
 }
 

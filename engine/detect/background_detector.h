@@ -54,8 +54,7 @@ class BackgroundDetector {
   // Examines the image (bytesPerPixel 4, or anything else meaning 3) and
   // stores the rectangle and hit points. Fails only when the masks cannot be
   // allocated or the size is not valid; the previous results then stay.
-  Status detect(const uint8_t* pixels, int width, int height, int bytesPerPixel,
-                Rgb background);
+  Status detect(const uint8_t* pixels, int width, int height, int bytesPerPixel, Rgb background);
   // The same for a buffer, which must have three or four channels (a grey
   // buffer would be read past its end at three bytes a pixel).
   Status detect(const ImageBuffer& image, Rgb background);

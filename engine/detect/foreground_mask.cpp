@@ -81,8 +81,8 @@ void maskBand(const uint8_t* pixels, size_t first, size_t end, int bytesPerPixel
 void computeForegroundMask(const uint8_t* pixels, int width, int height, int bytesPerPixel,
                            Rgb background, int tolerance, uint8_t* mask) {
   if (width <= 0 || height <= 0) return;
-  const bool narrow = isComponent(background.red) && isComponent(background.green) &&
-                      isComponent(background.blue);
+  const bool narrow =
+      isComponent(background.red) && isComponent(background.green) && isComponent(background.blue);
   const int narrowLimit = integerLimit(tolerance);
   const double wideLimit = thresholdT(tolerance);
   detail::forRowBands(height, width, [&](int, int firstRow, int endRow) {

@@ -108,10 +108,9 @@ Result<ImageBuffer> cutPhoto(const ImageBuffer& page, const FoundPhoto& photo, R
   const DetectedRect area = widened(photo.box, margin, page.width(), page.height());
   auto isolated = isolate(page, area, photo.tilt.rect, margin, background);
   if (!isolated) return isolated;
-  auto back = photo.tilt.degrees != 0.0
-                  ? turnImage(*isolated, photo.tilt.degrees, background, edgeBlending,
-                              rotationWorkers)
-                  : std::move(isolated);
+  auto back = photo.tilt.degrees != 0.0 ? turnImage(*isolated, photo.tilt.degrees, background,
+                                                    edgeBlending, rotationWorkers)
+                                        : std::move(isolated);
   if (!back) return back;
   BackgroundDetector detector = parameters;
   Status found = detector.detect(*back, background);

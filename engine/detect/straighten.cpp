@@ -104,8 +104,8 @@ Result<Straightened> straightenForeground(const ImageBuffer& image, Rgb backgrou
     out.box = boundingBoxOf(measured->regions.runs);
     return out;
   }
-  auto turned = turnImage(image, out.tilt.degrees, background, options.edgeBlending,
-                          options.rotationWorkers);
+  auto turned =
+      turnImage(image, out.tilt.degrees, background, options.edgeBlending, options.rotationWorkers);
   if (!turned) return Result<Straightened>::failure(turned.reason());
   try {
     out.box = turnedPicture(*measured, parameters, image.width(), image.height(), *turned);

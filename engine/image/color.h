@@ -30,9 +30,7 @@ struct Rgb {
     out[2] = static_cast<uint8_t>(blue);
     if (channels == 4) out[3] = 0;
   }
-  bool operator==(const Rgb& o) const {
-    return red == o.red && green == o.green && blue == o.blue;
-  }
+  bool operator==(const Rgb& o) const { return red == o.red && green == o.green && blue == o.blue; }
   bool operator!=(const Rgb& o) const { return !(*this == o); }
 };
 

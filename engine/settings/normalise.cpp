@@ -52,21 +52,11 @@ int normaliseCutValue(int value, CutType cutType, CutDirection cutDirection, int
 SideAmounts distributeCut(EdgeType edgeType, int cutValue) {
   SideAmounts sides;
   switch (edgeType) {
-    case EdgeType::kAll:
-      sides = {cutValue, cutValue, cutValue, cutValue};
-      break;
-    case EdgeType::kLeft:
-      sides.left = cutValue;
-      break;
-    case EdgeType::kRight:
-      sides.right = cutValue;
-      break;
-    case EdgeType::kTop:
-      sides.top = cutValue;
-      break;
-    case EdgeType::kBottom:
-      sides.bottom = cutValue;
-      break;
+    case EdgeType::kAll: sides = {cutValue, cutValue, cutValue, cutValue}; break;
+    case EdgeType::kLeft: sides.left = cutValue; break;
+    case EdgeType::kRight: sides.right = cutValue; break;
+    case EdgeType::kTop: sides.top = cutValue; break;
+    case EdgeType::kBottom: sides.bottom = cutValue; break;
     default:  // an edge type out of range names no side
       break;
   }

@@ -18,8 +18,7 @@ std::string MemoryProfileStore::readString(const std::string& section, const std
   return it == strings_.end() ? defaultValue : it->second;
 }
 
-void MemoryProfileStore::writeInt(const std::string& section, const std::string& name,
-                                  int value) {
+void MemoryProfileStore::writeInt(const std::string& section, const std::string& name, int value) {
   // One name holds one value: writing a kind replaces a value of the other.
   strings_.erase(key(section, name));
   ints_[key(section, name)] = value;

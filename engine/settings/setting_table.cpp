@@ -64,15 +64,13 @@ struct ColourField {
 
 #define TRIMLET_INT_FIELD(member) \
   IntField { &getInteger<&CropSettings::member>, &setInteger<&CropSettings::member>, #member }
-#define TRIMLET_REAL_FIELD(member, clamp)                                                 \
-  RealField {                                                                             \
-    &getRealMember<&CropSettings::member>, &setRealMember<&CropSettings::member>, #member, \
-        clamp                                                                             \
+#define TRIMLET_REAL_FIELD(member, clamp)                                                        \
+  RealField {                                                                                    \
+    &getRealMember<&CropSettings::member>, &setRealMember<&CropSettings::member>, #member, clamp \
   }
-#define TRIMLET_COLOUR_FIELD(member)                                            \
-  ColourField {                                                                 \
-    &getColourMember<&CropSettings::member>, &setColourMember<&CropSettings::member>, \
-        #member                                                                 \
+#define TRIMLET_COLOUR_FIELD(member)                                                          \
+  ColourField {                                                                               \
+    &getColourMember<&CropSettings::member>, &setColourMember<&CropSettings::member>, #member \
   }
 
 // --- Row makers. ----------------------------------------------------------
@@ -230,10 +228,10 @@ std::vector<SettingRow> makeTable() {
              "height of the manual rectangle, in pixels"),
       realPart(P, kManual, "Rotation Degree", K::kRealDigits, rotation, 0, "0", 0, 0,
                "rotation in degrees (Manual Crop)"),
-      realPart(P, kManual, "Decimal Point of Ratio Width", K::kRealPoint, ratioWidth, 7, "",
-               -99, 99, "decimal-point position of the ratio's width term"),
-      realPart(P, kManual, "Decimal Point of Ratio Height", K::kRealPoint, ratioHeight, 7, "",
-               -99, 99, "decimal-point position of the ratio's height term"),
+      realPart(P, kManual, "Decimal Point of Ratio Width", K::kRealPoint, ratioWidth, 7, "", -99,
+               99, "decimal-point position of the ratio's width term"),
+      realPart(P, kManual, "Decimal Point of Ratio Height", K::kRealPoint, ratioHeight, 7, "", -99,
+               99, "decimal-point position of the ratio's height term"),
       realPart(P, kManual, "Sign of Rotation Degree", K::kRealSign, rotation, 0, "", 0, 1,
                "1 when the rotation is negative"),
       realPart(P, kManual, "Decimal Point", K::kRealPoint, rotation, 0, "", -99, 99,
@@ -241,9 +239,8 @@ std::vector<SettingRow> makeTable() {
       number(P, kNoise, "Filter Size", TRIMLET_INT_FIELD(filterSize), 3, 1, kMaxFilterSize,
              "side of the square noise filter, in pixels", &oddFilterSize, "odd, 1-49"),
       number(P, kNoise, "Noise Threshold", TRIMLET_INT_FIELD(noiseThreshold), 6, 0,
-             kMaxFilterSize * kMaxFilterSize,
-             "foreground pixels a filter window needs", &thresholdWithinWindow,
-             "0 to Filter Size squared"),
+             kMaxFilterSize * kMaxFilterSize, "foreground pixels a filter window needs",
+             &thresholdWithinWindow, "0 to Filter Size squared"),
       choice(P, kFixed, "Sel Side", TRIMLET_INT_FIELD(selSide), 0, kSideNames,
              "the side that Side Pixel sets"),
       number(P, kFixed, "Side Pixel", TRIMLET_INT_FIELD(sidePixel), 100, 0, 4000,
@@ -302,8 +299,7 @@ const std::vector<SettingRow>& settingTable() {
 const SettingRow* findSetting(const std::string& section, const std::string& name) {
   for (const SettingRow& row : settingTable()) {
     if (section != row.section) continue;
-    if (row.kind == SettingKind::kColour ? isColourComponent(name) : name == row.name)
-      return &row;
+    if (row.kind == SettingKind::kColour ? isColourComponent(name) : name == row.name) return &row;
   }
   return nullptr;
 }

@@ -43,8 +43,8 @@ struct SettingRow {
   const char* section;
   const char* name;
   SettingKind kind;
-  const char* field;  // the CropSettings member, for help and messages
-  int defaultValue;   // of an integer value; of each component of a colour
+  const char* field;        // the CropSettings member, for help and messages
+  int defaultValue;         // of an integer value; of each component of a colour
   const char* defaultText;  // of a digit string ("1" reads as 1.0, "0" as 0.0)
   int low;
   int high;

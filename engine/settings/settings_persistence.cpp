@@ -66,9 +66,7 @@ void writeRows(ProfileStore& store, const CropSettings& s, SettingOwner owner) {
     switch (row.kind) {
       case SettingKind::kInt:
       case SettingKind::kFlag:
-      case SettingKind::kChoice:
-        store.writeInt(row.section, row.name, row.getInt(s));
-        break;
+      case SettingKind::kChoice: store.writeInt(row.section, row.name, row.getInt(s)); break;
       case SettingKind::kColour: {
         const Rgb color = row.getColour(s);
         store.writeInt(row.section, keys::kRed, color.red);

@@ -8,7 +8,8 @@
 namespace trimlet {
 
 const char* const kNoNextFile = "NEXT: No more image files in directory.\nJump to the first file?";
-const char* const kNoPreviousFile = "PREV: No more image files in directory.\nJump to the last file?";
+const char* const kNoPreviousFile =
+    "PREV: No more image files in directory.\nJump to the last file?";
 
 namespace {
 
@@ -26,9 +27,9 @@ bool endsWithNoCase(const std::string& name, const char* ending) {
 
 void sortByteWise(std::vector<std::string>& names) {
   std::sort(names.begin(), names.end(), [](const std::string& a, const std::string& b) {
-    return std::lexicographical_compare(
-        a.begin(), a.end(), b.begin(), b.end(),
-        [](char x, char y) { return static_cast<unsigned char>(x) < static_cast<unsigned char>(y); });
+    return std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
+      return static_cast<unsigned char>(x) < static_cast<unsigned char>(y);
+    });
   });
 }
 

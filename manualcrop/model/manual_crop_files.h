@@ -17,8 +17,10 @@
 
 namespace trimlet {
 
-extern const char* const kNoNextFile;      // "NEXT: No more image files in directory.\nJump to the first file?"
-extern const char* const kNoPreviousFile;  // "PREV: No more image files in directory.\nJump to the last file?"
+extern const char* const
+    kNoNextFile;  // "NEXT: No more image files in directory.\nJump to the first file?"
+extern const char* const
+    kNoPreviousFile;  // "PREV: No more image files in directory.\nJump to the last file?"
 
 std::vector<std::string> manualCropFiles(const std::string& folder);
 void sortByteWise(std::vector<std::string>& names);

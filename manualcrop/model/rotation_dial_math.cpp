@@ -22,14 +22,12 @@ DialGeometry dialGeometry(int width, int height) {
 DialPoint needleEnd(int angle, const DialGeometry& dial) {
   const float theta = static_cast<float>(angle - 90) * 0.017453292f;
   const float length = static_cast<float>(dial.radius) - 0.1f;
-  return DialPoint{
-      static_cast<int>(std::cos(theta) * length + 0.5f + static_cast<float>(dial.cx)),
-      static_cast<int>(std::sin(theta) * length + 0.5f + static_cast<float>(dial.cy))};
+  return DialPoint{static_cast<int>(std::cos(theta) * length + 0.5f + static_cast<float>(dial.cx)),
+                   static_cast<int>(std::sin(theta) * length + 0.5f + static_cast<float>(dial.cy))};
 }
 
 int dragAngle(int dx, int dy) {
-  const float a =
-      std::atan2(static_cast<float>(dy), static_cast<float>(dx)) * 57.29578f;
+  const float a = std::atan2(static_cast<float>(dy), static_cast<float>(dx)) * 57.29578f;
   return static_cast<int>(std::floor(a + 0.5f)) - 270;
 }
 

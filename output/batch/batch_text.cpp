@@ -18,8 +18,7 @@ std::string shorten(const std::string& path, size_t limit, const char* dots) {
 std::string shortenedStatusPath(const std::string& path) { return shorten(path, 33, "..."); }
 
 std::string statusText(const std::string& path, int number, int total) {
-  return shortenedStatusPath(path) + "    " + std::to_string(number) + "/" +
-         std::to_string(total);
+  return shortenedStatusPath(path) + "    " + std::to_string(number) + "/" + std::to_string(total);
 }
 
 std::string overwriteShownName(const std::string& path) { return shorten(path, 35, "......"); }

@@ -12,9 +12,9 @@
 
 namespace trimlet {
 
-extern const char* const kBatchCompletedMessage;   // "Cropping completed."
-extern const char* const kBatchCancelledMessage;   // "Batch process cancelled."
-extern const char* const kNoImageFileMessage;      // "No image file or invalid directory."
+extern const char* const kBatchCompletedMessage;  // "Cropping completed."
+extern const char* const kBatchCancelledMessage;  // "Batch process cancelled."
+extern const char* const kNoImageFileMessage;     // "No image file or invalid directory."
 
 std::string shortenedStatusPath(const std::string& path);
 std::string statusText(const std::string& path, int number, int total);

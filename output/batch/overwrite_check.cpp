@@ -15,16 +15,14 @@ bool OverwriteCheck::CheckOverwrite(std::string& path) {
   decision_ = prompt_.askOverwrite(overwriteShownName(path), path);
   switch (decision_) {
     case OverwriteChoice::kOverwrite:
-    case OverwriteChoice::kOverwriteAll:
-      return false;
+    case OverwriteChoice::kOverwriteAll: return false;
     case OverwriteChoice::kRename: {
       std::string renamed = path;
       if (!prompt_.askNewName(renamed)) return true;
       path = renamed;
       return CheckOverwrite(path);
     }
-    default:
-      return true;
+    default: return true;
   }
 }
 

@@ -41,8 +41,7 @@ QDialogButtonBox* okCancel(QDialog* dialog, bool cancel = true) {
 
 // --- Select Directory -------------------------------------------------------
 
-CSelectDirDlg::CSelectDirDlg(const QString& path, QWidget* parent)
-    : QDialog(parent), path_(path) {
+CSelectDirDlg::CSelectDirDlg(const QString& path, QWidget* parent) : QDialog(parent), path_(path) {
   setWindowTitle(QStringLiteral("Select Directory"));
   setObjectName(QStringLiteral("Select Directory"));
   auto* layout = new QVBoxLayout(this);

@@ -39,12 +39,8 @@ class FolderHost : public BatchFolderHost {
     std::error_code ec;
     return std::filesystem::create_directory(path, ec);
   }
-  bool askYesNo(const std::string& text) override {
-    return AskYesNo(QString::fromStdString(text));
-  }
-  void showMessage(const std::string& text) override {
-    ShowMessage(QString::fromStdString(text));
-  }
+  bool askYesNo(const std::string& text) override { return AskYesNo(QString::fromStdString(text)); }
+  void showMessage(const std::string& text) override { ShowMessage(QString::fromStdString(text)); }
 };
 
 QLineEdit* folderEdit(int id, const QString& name, const std::string& text, QWidget* parent) {

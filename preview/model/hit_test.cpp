@@ -38,21 +38,15 @@ HitCode hitTest(const ViewRect& s, ViewPoint p) {
 CursorShape cursorForHitCode(HitCode code) {
   switch (code) {
     case HitCode::kTopLeft:
-    case HitCode::kBottomRight:
-      return CursorShape::kDiagonalNwSe;
+    case HitCode::kBottomRight: return CursorShape::kDiagonalNwSe;
     case HitCode::kTop:
-    case HitCode::kBottom:
-      return CursorShape::kVertical;
+    case HitCode::kBottom: return CursorShape::kVertical;
     case HitCode::kTopRight:
-    case HitCode::kBottomLeft:
-      return CursorShape::kDiagonalNeSw;
+    case HitCode::kBottomLeft: return CursorShape::kDiagonalNeSw;
     case HitCode::kLeft:
-    case HitCode::kRight:
-      return CursorShape::kHorizontal;
-    case HitCode::kInside:
-      return CursorShape::kMove;
-    default:
-      return CursorShape::kCross;
+    case HitCode::kRight: return CursorShape::kHorizontal;
+    case HitCode::kInside: return CursorShape::kMove;
+    default: return CursorShape::kCross;
   }
 }
 

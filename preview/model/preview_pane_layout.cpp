@@ -32,16 +32,11 @@ std::optional<ViewPoint> forwardToSourceView(ViewPoint p, int sourceViewWidth,
 
 ViewKey translateArrowKey(ViewKey key) {
   switch (key) {
-    case ViewKey::kLeft:
-      return ViewKey::kA;
-    case ViewKey::kUp:
-      return ViewKey::kW;
-    case ViewKey::kRight:
-      return ViewKey::kD;
-    case ViewKey::kDown:
-      return ViewKey::kS;
-    default:
-      return key;
+    case ViewKey::kLeft: return ViewKey::kA;
+    case ViewKey::kUp: return ViewKey::kW;
+    case ViewKey::kRight: return ViewKey::kD;
+    case ViewKey::kDown: return ViewKey::kS;
+    default: return key;
   }
 }
 

@@ -157,8 +157,7 @@ Corners resizeSelection(const DragFrame& f, HitCode hitCode, const Corners& c, V
     case HitCode::kBottomRight:
       if (okX2 && okY2) x2 = nx2, y2 = ny2;
       break;
-    default:
-      break;
+    default: break;
   }
 
   // 2. With a ratio the other dimension follows.
@@ -166,20 +165,13 @@ Corners resizeSelection(const DragFrame& f, HitCode hitCode, const Corners& c, V
     switch (hitCode) {
       case HitCode::kBottomLeft:
       case HitCode::kLeft:
-      case HitCode::kRight:
-        y2 = y1 + ratioTimes(r, x2 - x1);
-        break;
-      case HitCode::kTopLeft:
-        x1 = x2 - ratioDivide(y2 - y1, r);
-        break;
+      case HitCode::kRight: y2 = y1 + ratioTimes(r, x2 - x1); break;
+      case HitCode::kTopLeft: x1 = x2 - ratioDivide(y2 - y1, r); break;
       case HitCode::kBottom:
       case HitCode::kBottomRight:
       case HitCode::kTop:
-      case HitCode::kTopRight:
-        x2 = x1 + ratioDivide(y2 - y1, r);
-        break;
-      default:
-        break;
+      case HitCode::kTopRight: x2 = x1 + ratioDivide(y2 - y1, r); break;
+      default: break;
     }
   }
 
@@ -190,7 +182,8 @@ Corners resizeSelection(const DragFrame& f, HitCode hitCode, const Corners& c, V
   if (x2 > d.right) {
     x2 = d.right;
     if (r > 0) {
-      if (hitCode == HitCode::kBottom || hitCode == HitCode::kBottomRight || hitCode == HitCode::kRight) {
+      if (hitCode == HitCode::kBottom || hitCode == HitCode::kBottomRight ||
+          hitCode == HitCode::kRight) {
         y2 = y1 + ratioTimes(r, d.right - x1);
       } else if (hitCode == HitCode::kTop || hitCode == HitCode::kTopRight) {
         y1 = y2 - ratioTimes(r, d.right - x1);

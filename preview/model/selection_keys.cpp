@@ -65,8 +65,7 @@ std::optional<CropRect> applySelectionKey(const CropRect& crop, ViewKey key, boo
         }
       }
       return out;
-    default:
-      return std::nullopt;
+    default: return std::nullopt;
   }
 }
 

@@ -88,8 +88,8 @@ std::optional<float> parseReal(const std::string& text) {
   if (t.empty()) return std::nullopt;
   // Digits, one point, an exponent: no "inf", "nan" or hexadecimal forms.
   for (char c : t) {
-    const bool allowed = (c >= '0' && c <= '9') || c == '.' || c == '-' || c == '+' ||
-                         c == 'e' || c == 'E';
+    const bool allowed =
+        (c >= '0' && c <= '9') || c == '.' || c == '-' || c == '+' || c == 'e' || c == 'E';
     if (!allowed) return std::nullopt;
   }
   char* end = nullptr;

@@ -39,15 +39,42 @@ void PanelEnables::set(int id, bool on) { enabled_[id] = on; }
 
 const std::vector<int>& PanelEnables::controlIds() {
   static const std::vector<int> ids = {
-      kAutoRotationCheck, kSplitPhotosCheck, kCutUnitList,      kMakeSquareCheck,   kToleranceEdit,
-      kEdgeSideList,      kCutValueEdit,     kCropXEdit,         kCropYEdit,
-      kToleranceSpin,     kCutValueSpin,     kCropWidthEdit,     kCropHeightEdit,
-      kFlipVerticalCheck, kRotationEdit,     kFixedWidthEdit,    kFixedHeightEdit,
-      kFlipHorizontalCheck, kRatioWidthEdit, kRatioHeightEdit,   kFixedRatioCheck,
-      kAutoCropRadio,     kManualCropRadio,  kEdgeCheck,         kSidePixelEdit,
-      kFixedSizeCheck,    kFillColorButton,  kNoiseFilteringButton, kInwardRadio,
-      kOutwardRadio,      kFrameColorButton, kCropColorButton,   kAdditiveButton,
-      kSideList,          kSizeWidthHeightRadio, kSideLengthRadio,
+      kAutoRotationCheck,
+      kSplitPhotosCheck,
+      kCutUnitList,
+      kMakeSquareCheck,
+      kToleranceEdit,
+      kEdgeSideList,
+      kCutValueEdit,
+      kCropXEdit,
+      kCropYEdit,
+      kToleranceSpin,
+      kCutValueSpin,
+      kCropWidthEdit,
+      kCropHeightEdit,
+      kFlipVerticalCheck,
+      kRotationEdit,
+      kFixedWidthEdit,
+      kFixedHeightEdit,
+      kFlipHorizontalCheck,
+      kRatioWidthEdit,
+      kRatioHeightEdit,
+      kFixedRatioCheck,
+      kAutoCropRadio,
+      kManualCropRadio,
+      kEdgeCheck,
+      kSidePixelEdit,
+      kFixedSizeCheck,
+      kFillColorButton,
+      kNoiseFilteringButton,
+      kInwardRadio,
+      kOutwardRadio,
+      kFrameColorButton,
+      kCropColorButton,
+      kAdditiveButton,
+      kSideList,
+      kSizeWidthHeightRadio,
+      kSideLengthRadio,
   };
   return ids;
 }
@@ -72,8 +99,7 @@ void enableForMode(PanelEnables& enables, CroppingMode croppingMode, const CropS
 }
 
 void enableForCurrentImage(PanelEnables& enables, const CropSettings& settings) {
-  setAll(enables, {kAutoCropRadio, kManualCropRadio, kEdgeCheck, kFixedSizeCheck,
-                   kFillColorButton},
+  setAll(enables, {kAutoCropRadio, kManualCropRadio, kEdgeCheck, kFixedSizeCheck, kFillColorButton},
          true);
   enableForMode(enables, settings.croppingMode, settings);
   if (settings.edgeCheck != 0) setAll(enables, kEdgeControls, true);

@@ -82,7 +82,8 @@ GatheredSettings PanelModel::gather() {
 
 void PanelModel::setInwardCutLimit(int limit) {
   settings_.inwardCutLimit = normaliseInwardCutLimit(limit);
-  cutSpin_ = trimlet::cutSpinRange(settings_.cutType, settings_.cutDirection, settings_.inwardCutLimit);
+  cutSpin_ =
+      trimlet::cutSpinRange(settings_.cutType, settings_.cutDirection, settings_.inwardCutLimit);
 }
 
 void PanelModel::disableAll() { trimlet::disableAll(enables_); }
@@ -109,8 +110,7 @@ const char* PanelModel::check(int id, bool enter) const {
   const bool image = w > 0 && h > 0;
   switch (id) {
     case kCropXEdit:
-      return f.cropX < 0 || (image && beyond(f.cropX, f.cropWidth, w)) ? kSelectionInside
-                                                                       : nullptr;
+      return f.cropX < 0 || (image && beyond(f.cropX, f.cropWidth, w)) ? kSelectionInside : nullptr;
     case kCropYEdit:
       return f.cropY < 0 || (image && beyond(f.cropY, f.cropHeight, h)) ? kSelectionInside
                                                                         : nullptr;
@@ -124,7 +124,7 @@ const char* PanelModel::check(int id, bool enter) const {
     case kRatioHeightEdit: return f.fixedRatioHeight > 0 ? nullptr : kRatioHeightZero;
     case kRotationEdit:
       return f.rotationDegree > 10000.0f || !(f.rotationDegree >= -10000.0f) ? kRotationRange
-                                                                              : nullptr;
+                                                                             : nullptr;
     case kFixedWidthEdit:
     case kFixedHeightEdit: {
       const bool width = id == kFixedWidthEdit;
@@ -254,9 +254,8 @@ void PanelModel::fitRatioAndApply() {
   const int h = host_.imageHeight();
   if (w <= 0 || h <= 0) return;  // no image to fit the rectangle into
   CropSettings& f = settings_;
-  const CropRect fitted =
-      fitToFixedRatio(CropRect{f.cropX, f.cropY, f.cropWidth, f.cropHeight}, f.fixedRatioWidth,
-                      f.fixedRatioHeight, w, h);
+  const CropRect fitted = fitToFixedRatio(CropRect{f.cropX, f.cropY, f.cropWidth, f.cropHeight},
+                                          f.fixedRatioWidth, f.fixedRatioHeight, w, h);
   f.cropWidth = fitted.width;
   f.cropHeight = fitted.height;
   show();
@@ -333,7 +332,8 @@ void PanelModel::edgeSideSelected(int index) {
 
 void PanelModel::cutUnitSelected(int index) {
   settings_.cutType = index == 1 ? CutType::kPixels : CutType::kPercent;
-  cutSpin_ = trimlet::cutSpinRange(settings_.cutType, settings_.cutDirection, settings_.inwardCutLimit);
+  cutSpin_ =
+      trimlet::cutSpinRange(settings_.cutType, settings_.cutDirection, settings_.inwardCutLimit);
   show();
   host_.applySettings();
 }

@@ -71,8 +71,7 @@ void CFormRMiddle::connectControls() {
   clicked(kAutoCropRadio, [this](bool) { model_.autoCropClicked(); });
   clicked(kManualCropRadio, [this](bool) { model_.manualCropClicked(); });
   clicked(kFixedRatioCheck, [this](bool on) { model_.fixedRatioClicked(on); });
-  clicked(kFlipHorizontalCheck,
-          [this](bool on) { model_.flipClicked(kFlipHorizontalCheck, on); });
+  clicked(kFlipHorizontalCheck, [this](bool on) { model_.flipClicked(kFlipHorizontalCheck, on); });
   clicked(kFlipVerticalCheck, [this](bool on) { model_.flipClicked(kFlipVerticalCheck, on); });
   clicked(kMakeSquareCheck, [this](bool on) { model_.hiddenCheckClicked(kMakeSquareCheck, on); });
   clicked(kAutoRotationCheck,
@@ -103,9 +102,8 @@ void CFormRMiddle::connectControls() {
 
   for (auto& [id, e] : edits_) {
     const int editId = id;
-    connect(e, &QLineEdit::textEdited, this, [this, editId](const QString& text) {
-      model_.setText(editId, text.toStdString());
-    });
+    connect(e, &QLineEdit::textEdited, this,
+            [this, editId](const QString& text) { model_.setText(editId, text.toStdString()); });
   }
   toleranceSpin_->onMoved([this](int value) {
     model_.spinMoved(kToleranceSpin, value);
@@ -181,8 +179,8 @@ void CFormRMiddle::showControls() {
 
   QString tip;
   for (const auto& [caption, value] : settingsSummary(settings_))
-    tip += (tip.isEmpty() ? QString() : QStringLiteral("\n")) + caption + QStringLiteral(": ") +
-           value;
+    tip +=
+        (tip.isEmpty() ? QString() : QStringLiteral("\n")) + caption + QStringLiteral(": ") + value;
   setToolTip(tip);
   showing_ = false;
 }

@@ -127,8 +127,8 @@ void CFormRMiddle::buildForm() {
   m->addWidget(edit(kCropWidthEdit, QStringLiteral("Crop W"), 32), 2, 2);
   m->addWidget(label(QStringLiteral("H:"), content), 2, 3);
   m->addWidget(edit(kCropHeightEdit, QStringLiteral("Crop H"), 32), 2, 4);
-  m->addWidget(picture(QStringLiteral(":/settings/separator_176.png"), content, {2, 46}), 0, 5,
-               3, 1);
+  m->addWidget(picture(QStringLiteral(":/settings/separator_176.png"), content, {2, 46}), 0, 5, 3,
+               1);
   m->addWidget(button<QCheckBox>(kFixedRatioCheck, QStringLiteral("Fixed Ratio")), 0, 6, 1, 4);
   m->addWidget(label(QStringLiteral("W:"), content), 1, 6);
   m->addWidget(edit(kRatioWidthEdit, QStringLiteral("Ratio W"), 28), 1, 7);
@@ -159,8 +159,7 @@ void CFormRMiddle::buildForm() {
   a->addWidget(button<QCheckBox>(kAutoRotationCheck, QStringLiteral("Auto Rotation")), 1, 3);
   a->addWidget(button<QCheckBox>(kSplitPhotosCheck, QStringLiteral("Split Photos")), 2, 3);
   a->addWidget(label(QStringLiteral("Crop Color:"), content), 1, 0);
-  a->addWidget(swatch(kCropColorButton, QStringLiteral("Crop Color")), 1, 1, 1, 2,
-               Qt::AlignLeft);
+  a->addWidget(swatch(kCropColorButton, QStringLiteral("Crop Color")), 1, 1, 1, 2, Qt::AlignLeft);
   a->addWidget(label(QStringLiteral("Tolerance:"), content), 2, 0);
   QLineEdit* tolerance = edit(kToleranceEdit, QStringLiteral("Tolerance"), 28);
   toleranceSpin_ = new CSpinArrows(tolerance, content);
@@ -169,8 +168,8 @@ void CFormRMiddle::buildForm() {
   controls_[kToleranceSpin] = toleranceSpin_;
   a->addWidget(tolerance, 2, 1);
   a->addWidget(toleranceSpin_, 2, 2);
-  a->addWidget(button<QPushButton>(kNoiseFilteringButton, QStringLiteral("Noise Filtering")), 3,
-               0, 1, 3);
+  a->addWidget(button<QPushButton>(kNoiseFilteringButton, QStringLiteral("Noise Filtering")), 3, 0,
+               1, 3);
 
   // The options frame: "Crop / Add Edge" and "Fixed Size".
   QGridLayout* e = nullptr;
@@ -189,8 +188,8 @@ void CFormRMiddle::buildForm() {
   amount->addWidget(cut);
   amount->addWidget(cutSpin_);
   // The unit list sorts its items: "%" before "Pixel".
-  amount->addWidget(list(kCutUnitList, QStringLiteral("Unit"),
-                         {QStringLiteral("%"), QStringLiteral("Pixel")}));
+  amount->addWidget(
+      list(kCutUnitList, QStringLiteral("Unit"), {QStringLiteral("%"), QStringLiteral("Pixel")}));
   amount->addStretch();
   e->addLayout(amount, 1, 0, 1, 4);
   auto* frame = new QHBoxLayout;
@@ -220,10 +219,9 @@ void CFormRMiddle::buildForm() {
   QGridLayout* f = nullptr;
   row->addWidget(group(content, f));
   f->addWidget(button<QCheckBox>(kFixedSizeCheck, QStringLiteral("Fixed Size")), 0, 0, 1, 5);
-  auto* byWidth = button<QRadioButton>(kSizeWidthHeightRadio, QString(),
-                                       QStringLiteral("Width and Height"));
-  auto* bySide =
-      button<QRadioButton>(kSideLengthRadio, QString(), QStringLiteral("Side Length"));
+  auto* byWidth =
+      button<QRadioButton>(kSizeWidthHeightRadio, QString(), QStringLiteral("Width and Height"));
+  auto* bySide = button<QRadioButton>(kSideLengthRadio, QString(), QStringLiteral("Side Length"));
   f->addWidget(byWidth, 1, 0);
   f->addWidget(label(QStringLiteral("W:"), content), 1, 1);
   f->addWidget(edit(kFixedWidthEdit, QStringLiteral("Fixed W"), 32), 1, 2);

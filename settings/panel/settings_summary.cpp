@@ -19,8 +19,8 @@ QString modeText(const CropSettings& s) {
                      .arg(s.cropWidth)
                      .arg(s.cropHeight);
   if (s.fixedRatio != 0) {
-    text += QStringLiteral(", ratio %1 : %2").arg(number(s.fixedRatioWidth),
-                                                   number(s.fixedRatioHeight));
+    text += QStringLiteral(", ratio %1 : %2")
+                .arg(number(s.fixedRatioWidth), number(s.fixedRatioHeight));
   }
   if (s.rotationDegree != 0.0f) {
     text += QStringLiteral(", rotation %1 deg.").arg(number(s.rotationDegree));
@@ -42,9 +42,10 @@ QString edgeText(const CropSettings& s) {
   const QString side = s.edgeType >= EdgeType::kAll && s.edgeType <= EdgeType::kBottom
                            ? choiceText("Crop Edge Info", "Edge Type", toInt(s.edgeType))
                            : QStringLiteral("All");
-  const QString unit = s.cutType == CutType::kPercent ? QStringLiteral("%") : QStringLiteral(" Pixel");
-  const QString direction =
-      choiceText("Crop Edge Info", "Cut Direction", s.cutDirection == CutDirection::kInward ? 1 : 0);
+  const QString unit =
+      s.cutType == CutType::kPercent ? QStringLiteral("%") : QStringLiteral(" Pixel");
+  const QString direction = choiceText("Crop Edge Info", "Cut Direction",
+                                       s.cutDirection == CutDirection::kInward ? 1 : 0);
   QString text = QStringLiteral("%1, %2%3, %4").arg(side).arg(s.cutValue).arg(unit, direction);
   if (s.additive != 0) text += QStringLiteral(", additive");
   return text;

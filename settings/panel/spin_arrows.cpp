@@ -22,8 +22,7 @@ QToolButton* arrow(Qt::ArrowType type, QWidget* parent) {
 
 }  // namespace
 
-CSpinArrows::CSpinArrows(QLineEdit* buddy, QWidget* parent)
-    : QWidget(parent), buddy_(buddy) {
+CSpinArrows::CSpinArrows(QLineEdit* buddy, QWidget* parent) : QWidget(parent), buddy_(buddy) {
   setFocusPolicy(Qt::TabFocus);
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(0, 0, 0, 0);

@@ -22,8 +22,8 @@ QSettingsProfileStore::QSettingsProfileStore()
                                             QString::fromLatin1(kProfileApplication))) {}
 
 QSettingsProfileStore::QSettingsProfileStore(const std::string& iniPath)
-    : settings_(std::make_unique<QSettings>(QString::fromStdString(iniPath),
-                                            QSettings::IniFormat)) {}
+    : settings_(
+          std::make_unique<QSettings>(QString::fromStdString(iniPath), QSettings::IniFormat)) {}
 
 QSettingsProfileStore::~QSettingsProfileStore() = default;  // QSettings writes what is pending
 
@@ -41,8 +41,7 @@ int QSettingsProfileStore::readInt(const std::string& section, const std::string
   return ok ? number : defaultValue;
 }
 
-std::string QSettingsProfileStore::readString(const std::string& section,
-                                              const std::string& name,
+std::string QSettingsProfileStore::readString(const std::string& section, const std::string& name,
                                               const std::string& defaultValue) {
   const QVariant value = settings_->value(keyOf(section, name));
   if (!value.isValid()) return defaultValue;
@@ -76,8 +75,6 @@ Status QSettingsProfileStore::flush() {
   return Status::success();
 }
 
-std::string QSettingsProfileStore::fileName() const {
-  return settings_->fileName().toStdString();
-}
+std::string QSettingsProfileStore::fileName() const { return settings_->fileName().toStdString(); }
 
 }  // namespace trimlet

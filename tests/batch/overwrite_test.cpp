@@ -68,7 +68,8 @@ TEST_F(Overwrite, AllAnswersCarryThroughOneBatchOnly) {
 }
 
 TEST_F(Overwrite, ARenameOntoAnExistingNameAsksAgain) {
-  prompt.answers = {OverwriteChoice::kRename, OverwriteChoice::kRename, OverwriteChoice::kOverwrite};
+  prompt.answers = {OverwriteChoice::kRename, OverwriteChoice::kRename,
+                    OverwriteChoice::kOverwrite};
   prompt.names = {dir.file("b.jpg"), dir.file("c.jpg")};
   std::string path = dir.file("a.jpg");
   EXPECT_FALSE(check.CheckOverwrite(path));
@@ -95,9 +96,8 @@ TEST_P(StatusText, ShortensPathsLongerThan33) {
   std::string path;
   for (size_t i = 0; i < GetParam().length; ++i) path += char('a' + i % 26);
   const std::string text = statusText(path, 3, 12);
-  const std::string shown = GetParam().shortened
-                                ? path.substr(0, 15) + "..." + path.substr(path.size() - 15)
-                                : path;
+  const std::string shown =
+      GetParam().shortened ? path.substr(0, 15) + "..." + path.substr(path.size() - 15) : path;
   EXPECT_EQ(text, shown + "    3/12");
 }
 INSTANTIATE_TEST_SUITE_P(Lengths, StatusText,

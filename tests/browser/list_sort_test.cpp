@@ -56,7 +56,8 @@ TEST_P(SortByColumnTest, ordersRowsWithTheirImages) {
   const SortCase& c = GetParam();
   ListTable rows = tableOf(c.input);
   SortByColumn(rows, c.ascending, kColumnSort, 0, -1);
-  EXPECT_EQ(images(rows), c.expectedImages) << "sorted texts: " << ::testing::PrintToString(column(rows, kColumnSort));
+  EXPECT_EQ(images(rows), c.expectedImages)
+      << "sorted texts: " << ::testing::PrintToString(column(rows, kColumnSort));
   for (const ListRow& r : rows) {
     // The whole item moved: its other texts, state and parameter with it.
     EXPECT_EQ(r.texts[kColumnName], "name of " + r.texts[kColumnSort]);
@@ -68,10 +69,11 @@ TEST_P(SortByColumnTest, ordersRowsWithTheirImages) {
 INSTANTIATE_TEST_SUITE_P(
     KnownAnswers, SortByColumnTest,
     ::testing::Values(
-        SortCase{"empty", {}, true, {}},
-        SortCase{"one", {"2a"}, true, {0}},
+        SortCase{"empty", {}, true, {}}, SortCase{"one", {"2a"}, true, {0}},
         SortCase{"folders before files, case ignored",
-                 {"2b.JPG", "2A.png", "1Z", "1c"}, true, {3, 2, 1, 0}},
+                 {"2b.JPG", "2A.png", "1Z", "1c"},
+                 true,
+                 {3, 2, 1, 0}},
         SortCase{"descending", {"2b.JPG", "2A.png", "1Z", "1c"}, false, {0, 1, 2, 3}},
         // Texts equal as they stand are never swapped ...
         SortCase{"equal texts stay", {"2x", "2x", "2x"}, true, {0, 1, 2}},
@@ -131,8 +133,7 @@ TEST(FolderListing, foldersFirstThenImageFilesEachByLowerCasedName) {
     test::writeFileBytes(dir.file(name), {1, 2, 3});
   std::filesystem::create_directory(dir.file("Z"));
   std::filesystem::create_directory(dir.file("c"));
-  EXPECT_EQ(listedNames(dir.path() + "/"),
-            (std::vector<std::string>{"c", "Z", "A.png", "b.JPG"}));
+  EXPECT_EQ(listedNames(dir.path() + "/"), (std::vector<std::string>{"c", "Z", "A.png", "b.JPG"}));
 }
 
 TEST(FolderListing, imageNumbersFollowTheEnumerationOrder) {

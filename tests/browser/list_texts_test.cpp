@@ -38,21 +38,17 @@ TEST_P(ListedNameTest, filterAndTypeText) {
 
 INSTANTIATE_TEST_SUITE_P(
     Endings, ListedNameTest,
-    ::testing::Values(NameCase{"b.JPG", false, true, "JPEG File"},
-                      NameCase{"a.jpg", false, true, "JPEG File"},
-                      NameCase{"scan.Tga", false, true, "Targa File"},
-                      NameCase{"old.bmp", false, true, "Bitmap File"},
-                      NameCase{"A.png", false, true, "PNG File"},
-                      NameCase{"photoxjpg", false, true, "JPEG File"},  // the last three letters only
-                      NameCase{"photo.jpeg", false, false, ""},
-                      NameCase{"readme.txt", false, false, ""},
-                      NameCase{"pg", false, false, ""},
-                      NameCase{"holiday.png.txt", false, false, ""},
-                      NameCase{"c", true, true, "Directory"},
-                      NameCase{"pictures.jpeg", true, true, "Directory"},  // folders whatever the name
-                      NameCase{".hidden", true, true, "Directory"},
-                      NameCase{".", true, false, ""},
-                      NameCase{"..", true, false, ""}));
+    ::testing::Values(
+        NameCase{"b.JPG", false, true, "JPEG File"}, NameCase{"a.jpg", false, true, "JPEG File"},
+        NameCase{"scan.Tga", false, true, "Targa File"},
+        NameCase{"old.bmp", false, true, "Bitmap File"}, NameCase{"A.png", false, true, "PNG File"},
+        NameCase{"photoxjpg", false, true, "JPEG File"},  // the last three letters only
+        NameCase{"photo.jpeg", false, false, ""}, NameCase{"readme.txt", false, false, ""},
+        NameCase{"pg", false, false, ""}, NameCase{"holiday.png.txt", false, false, ""},
+        NameCase{"c", true, true, "Directory"},
+        NameCase{"pictures.jpeg", true, true, "Directory"},  // folders whatever the name
+        NameCase{".hidden", true, true, "Directory"}, NameCase{".", true, false, ""},
+        NameCase{"..", true, false, ""}));
 
 TEST(SizeText, kilobytesRoundedDown) {
   EXPECT_EQ(SizeText(0, false), "0KB");
@@ -75,13 +71,12 @@ TEST_P(TimeTextTest, yearMonthDayThreeSpacesHourMinuteInUtc) {
   EXPECT_EQ(TimeText(GetParam().seconds), GetParam().text);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    KnownAnswers, TimeTextTest,
-    ::testing::Values(TimeCase{0, "1970-01-01   0:0"},
-                      TimeCase{1709622480, "2024-03-05   7:8"},      // 07:08:00
-                      TimeCase{978307199, "2000-12-31   23:59"},    // 23:59:59
-                      TimeCase{951782400, "2000-02-29   0:0"},
-                      TimeCase{-86400, "1969-12-31   0:0"}));
+INSTANTIATE_TEST_SUITE_P(KnownAnswers, TimeTextTest,
+                         ::testing::Values(TimeCase{0, "1970-01-01   0:0"},
+                                           TimeCase{1709622480, "2024-03-05   7:8"},   // 07:08:00
+                                           TimeCase{978307199, "2000-12-31   23:59"},  // 23:59:59
+                                           TimeCase{951782400, "2000-02-29   0:0"},
+                                           TimeCase{-86400, "1969-12-31   0:0"}));
 
 TEST(ListEntries, sizeAndTimeColumnsFromTheFileStatus) {
   test::TempDir dir;

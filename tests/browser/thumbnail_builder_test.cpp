@@ -116,19 +116,22 @@ TEST(ThumbnailBuilder, everyEntryKeepsItsIndex) {
   ThumbnailBuilder builder(recorder.callbacks());
   builder.setCurrentGeneration(1);
   builder.start(job(1, dir.path() + "/",
-                    {{"a.png", false}, {"broken.jpg", false}, {"sub", true}, {"strip.png", false},
+                    {{"a.png", false},
+                     {"broken.jpg", false},
+                     {"sub", true},
+                     {"strip.png", false},
                      {"vanished.png", false}}));
   ASSERT_TRUE(recorder.waitForEnds(1));
-  EXPECT_EQ(recorder.lines(),
-            (std::vector<std::string>{"item 1 0 picture", "item 1 1 placeholder",
-                                      "item 1 2 folder", "item 1 3 placeholder",
-                                      "item 1 4 placeholder", "end 1 complete"}));
+  EXPECT_EQ(recorder.lines(), (std::vector<std::string>{"item 1 0 picture", "item 1 1 placeholder",
+                                                        "item 1 2 folder", "item 1 3 placeholder",
+                                                        "item 1 4 placeholder", "end 1 complete"}));
   const std::vector<ThumbnailItem> items = recorder.items();
   ASSERT_EQ(items[0].pixels.size(), static_cast<size_t>(kThumbnailBytes));
   // The 20 x 10 picture sits centred: its first pixel at (14, 19), blue first.
   const size_t at = (19 * 48 + 14) * 3;
-  EXPECT_EQ((std::vector<int>{items[0].pixels[at], items[0].pixels[at + 1], items[0].pixels[at + 2]}),
-            (std::vector<int>{30, 20, 10}));
+  EXPECT_EQ(
+      (std::vector<int>{items[0].pixels[at], items[0].pixels[at + 1], items[0].pixels[at + 2]}),
+      (std::vector<int>{30, 20, 10}));
   EXPECT_FALSE(items[1].reason.empty());
 }
 

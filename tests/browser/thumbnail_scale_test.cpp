@@ -102,8 +102,9 @@ TEST(ScaleToThumbnail, smallImageIsCentredUnscaled) {
 TEST(ScaleToThumbnail, factorOneCopiesTheFirstPixelsAndSkipsPadding) {
   // 60 x 60: w' = h' = 48, f 1: the first 48 x 48 pixels, unscaled. The
   // row padding (bytes of 99) must be skipped, not read as pixels.
-  EXPECT_TRUE(ThumbnailIs(scaled(coordinateRows(60, 60, 3)),
-                          [](int x, int y) -> Bgr { return {x, y, 200}; }));
+  EXPECT_TRUE(ThumbnailIs(scaled(coordinateRows(60, 60, 3)), [](int x, int y) -> Bgr {
+    return {x, y, 200};
+  }));
 }
 
 TEST(ScaleToThumbnail, averagesRoundDown) {
@@ -150,7 +151,8 @@ TEST(ToDibRows, redFirstBecomesBlueFirst) {
 }
 
 TEST(ToDibRows, aFourthByteIsDropped) {
-  const ImageBuffer rgba = test::imageFromTopRows(4, 4, {{1, 2, 3, 9, 4, 5, 6, 9, 7, 8, 9, 0, 10, 11, 12, 0}});
+  const ImageBuffer rgba =
+      test::imageFromTopRows(4, 4, {{1, 2, 3, 9, 4, 5, 6, 9, 7, 8, 9, 0, 10, 11, 12, 0}});
   Result<DibRows> rows = ToDibRows(rgba);
   ASSERT_TRUE(rows.ok());
   EXPECT_EQ(rows->padding, 0);

@@ -43,19 +43,29 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         PathCase{"My Computer", {computer()}, true, ""},
         PathCase{"root drive", {drive(0), computer()}, true, "/"},
-        PathCase{"drive without children keeps its slash", {drive(1), computer()}, false,
+        PathCase{"drive without children keeps its slash",
+                 {drive(1), computer()},
+                 false,
                  "/media/stick/"},
         PathCase{"drive position without a drive string", {drive(5), computer()}, true, ""},
         PathCase{"desktop", {desktop()}, true, "/home/ann/Desktop/"},
         PathCase{"folder with children", {folder("usr"), drive(0), computer()}, true, "/usr/"},
-        PathCase{"folder without children", {folder("lib"), folder("usr"), drive(0), computer()},
-                 false, "/usr/lib"},
-        PathCase{"folder on the second drive", {folder("DCIM"), drive(1), computer()}, true,
+        PathCase{"folder without children",
+                 {folder("lib"), folder("usr"), drive(0), computer()},
+                 false,
+                 "/usr/lib"},
+        PathCase{"folder on the second drive",
+                 {folder("DCIM"), drive(1), computer()},
+                 true,
                  "/media/stick/DCIM/"},
-        PathCase{"folder on the desktop", {folder("Scans"), desktop()}, false,
+        PathCase{"folder on the desktop",
+                 {folder("Scans"), desktop()},
+                 false,
                  "/home/ann/Desktop/Scans"},
-        PathCase{"placeholder text adds nothing", {folder(""), folder("usr"), drive(0), computer()},
-                 false, "/usr"}));
+        PathCase{"placeholder text adds nothing",
+                 {folder(""), folder("usr"), drive(0), computer()},
+                 false,
+                 "/usr"}));
 
 TEST(MatchDrive, theLongestDriveStringThatStartsThePath) {
   DriveMatch m = MatchDrive(kDrives, "/media/stick/DCIM/100/");
@@ -93,11 +103,11 @@ TEST(FindFolderChild, exactNameFirstThenWithoutRegardToCase) {
 
 TEST(Volumes, realFileSystemsOnlyRootFirst) {
   const std::vector<VolumeInfo> volumes{
-      {"/proc", "proc", true, true},         {"/home", "ext4", true, true},
-      {"/", "overlay", true, true},          {"/dev/shm", "tmpfs", true, true},
-      {"/run", "tmpfs", true, true},         {"/sys/fs/cgroup", "cgroup2", true, true},
+      {"/proc", "proc", true, true},          {"/home", "ext4", true, true},
+      {"/", "overlay", true, true},           {"/dev/shm", "tmpfs", true, true},
+      {"/run", "tmpfs", true, true},          {"/sys/fs/cgroup", "cgroup2", true, true},
       {"/media/ann/USB", "vfat", true, true}, {"/etc/hosts", "ext4", true, false},
-      {"/mnt/gone", "ext4", false, true},    {"/snap/core/1", "squashfs", true, true},
+      {"/mnt/gone", "ext4", false, true},     {"/snap/core/1", "squashfs", true, true},
       {"/home/", "ext4", true, true}};
   EXPECT_EQ(DriveStrings(volumes), (std::vector<std::string>{"/", "/home/", "/media/ann/USB/"}));
   EXPECT_EQ(DriveStrings({}), (std::vector<std::string>{"/"}));

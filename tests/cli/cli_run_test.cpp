@@ -22,7 +22,7 @@ TEST_F(BatchProgram, CropsAFolderTreeIntoAMirroredOutputTree) {
   writeImage("src/sub/deep/c.tga", page(30, 30, 1, 2, 3, 4));
   fs::create_directories(root() + "src/empty");
   const Outcome r = run(autoCrop + std::vector<std::string>{"-r", "--postfix", "_c", "--format",
-                                                        "png", "src", "out"});
+                                                            "png", "src", "out"});
   ASSERT_EQ(r.status, 0) << r.output;
   EXPECT_NE(r.output.find("Cropping completed."), std::string::npos) << r.output;
   EXPECT_NE(r.output.find("3 processed, 3 written, 0 skipped, 0 failed"), std::string::npos)
@@ -64,10 +64,12 @@ TEST_F(BatchProgram, SourcesStayUntouchedWhenNobodyAnswers) {
 
 TEST_F(BatchProgram, OverwriteAllAndNoneAnswerEveryFile) {
   writeImage("src/a.bmp", page(20, 20, 2, 2, 5, 5));
-  Outcome none = run(autoCrop + std::vector<std::string>{"--format", "same", "--overwrite", "none", "src"});
+  Outcome none =
+      run(autoCrop + std::vector<std::string>{"--format", "same", "--overwrite", "none", "src"});
   EXPECT_EQ(none.status, 0) << none.output;
   EXPECT_EQ(read("src/a.bmp").width(), 20);
-  Outcome all = run(autoCrop + std::vector<std::string>{"--format", "same", "--overwrite", "all", "src"});
+  Outcome all =
+      run(autoCrop + std::vector<std::string>{"--format", "same", "--overwrite", "all", "src"});
   EXPECT_EQ(all.status, 0) << all.output;
   EXPECT_EQ(read("src/a.bmp").width(), 5);
 }
@@ -90,8 +92,9 @@ TEST_F(BatchProgram, ADryRunWritesNothing) {
   writeImage("src/sub/a.bmp", page(60, 40, 10, 5, 20, 15));
   const Outcome r = run(autoCrop + std::vector<std::string>{"--dry-run", "-r", "src", "out"});
   EXPECT_EQ(r.status, 0) << r.output;
-  EXPECT_NE(r.output.find("src/sub/a.bmp: 60 x 40, crop 10,5 20 x 15, result 20 x 15 -> out/sub/a.jpg"),
-            std::string::npos)
+  EXPECT_NE(
+      r.output.find("src/sub/a.bmp: 60 x 40, crop 10,5 20 x 15, result 20 x 15 -> out/sub/a.jpg"),
+      std::string::npos)
       << r.output;
   EXPECT_FALSE(fs::exists(root() + "out"));
 }
@@ -101,9 +104,10 @@ TEST_F(BatchProgram, AProfileFileAndOverridesGiveTheSettings) {
   test::writeFileBytes(root() + "profile.ini", {});
   {
     FILE* f = std::fopen((root() + "profile.ini").c_str(), "w");
-    std::fputs("[Auto Crop Info]\nTolerance=20\n[Crop Edge Info]\nEdge Check=1\n"
-               "Cut Value=2\nCut Type=1\nCut Direction=0\n[Image Option]\nOutput Format=2\n",
-               f);
+    std::fputs(
+        "[Auto Crop Info]\nTolerance=20\n[Crop Edge Info]\nEdge Check=1\n"
+        "Cut Value=2\nCut Type=1\nCut Direction=0\n[Image Option]\nOutput Format=2\n",
+        f);
     std::fclose(f);
   }
   const Outcome r = run({"--profile", "profile.ini", "src", "out"});
@@ -147,10 +151,10 @@ TEST_F(BatchProgram, SetValuesOutsideTheirRangeAreRefusedWithTheRange) {
 TEST_F(BatchProgram, ListSettingsNamesEveryStoredValueWithItsRange) {
   const Outcome r = run({"--list-settings"});
   EXPECT_EQ(r.status, 0);
-  for (const char* line : {"Auto Crop Info/Tolerance=0", "Crop Edge Info/Cut Type=1",
-                           "0 %, 1 Pixel", "Image Option/Jpeg quality=75",
-                           "Background Option/Red, Green, Blue=255", "0-255 each",
-                           "Manual Crop Info/Rotation Degree=0", "Noise Filtering/Filter Size=3"})
+  for (const char* line :
+       {"Auto Crop Info/Tolerance=0", "Crop Edge Info/Cut Type=1", "0 %, 1 Pixel",
+        "Image Option/Jpeg quality=75", "Background Option/Red, Green, Blue=255", "0-255 each",
+        "Manual Crop Info/Rotation Degree=0", "Noise Filtering/Filter Size=3"})
     EXPECT_NE(r.output.find(line), std::string::npos) << line << "\n" << r.output;
 }
 

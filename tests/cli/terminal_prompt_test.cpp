@@ -49,11 +49,14 @@ TEST_P(OverwriteAnswer, MapsTheLetters) {
 }
 INSTANTIATE_TEST_SUITE_P(
     Letters, OverwriteAnswer,
-    ::testing::Values(AnswerCase{"o\n", OverwriteChoice::kOverwrite}, AnswerCase{"s\n", OverwriteChoice::kSkip},
-                      AnswerCase{"r\n", OverwriteChoice::kRename}, AnswerCase{"O\n", OverwriteChoice::kOverwriteAll},
+    ::testing::Values(AnswerCase{"o\n", OverwriteChoice::kOverwrite},
+                      AnswerCase{"s\n", OverwriteChoice::kSkip},
+                      AnswerCase{"r\n", OverwriteChoice::kRename},
+                      AnswerCase{"O\n", OverwriteChoice::kOverwriteAll},
                       AnswerCase{"S\n", OverwriteChoice::kSkipAll},
                       // Anything else asks again; the end of input is no answer.
-                      AnswerCase{"yes\nS\n", OverwriteChoice::kSkipAll}, AnswerCase{"", OverwriteChoice::kNone},
+                      AnswerCase{"yes\nS\n", OverwriteChoice::kSkipAll},
+                      AnswerCase{"", OverwriteChoice::kNone},
                       AnswerCase{"maybe\n", OverwriteChoice::kNone}));
 
 TEST(NewName, TakesTheTypedPathOrKeepsTheOldOne) {

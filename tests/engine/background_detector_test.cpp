@@ -23,10 +23,9 @@ struct MaskCase {
   bool foreground;
 };
 void PrintTo(const MaskCase& c, std::ostream* os) {
-  *os << "pixel (" << c.pixel.red << ", " << c.pixel.green << ", " << c.pixel.blue
-      << ") on (" << c.background.red << ", " << c.background.green << ", "
-      << c.background.blue << ") tolerance " << c.tolerance << " -> "
-      << (c.foreground ? "foreground" : "background");
+  *os << "pixel (" << c.pixel.red << ", " << c.pixel.green << ", " << c.pixel.blue << ") on ("
+      << c.background.red << ", " << c.background.green << ", " << c.background.blue
+      << ") tolerance " << c.tolerance << " -> " << (c.foreground ? "foreground" : "background");
 }
 
 class ForegroundMask : public ::testing::TestWithParam<MaskCase> {};
@@ -245,7 +244,8 @@ TEST_P(DetectorAgainstReference, SameRectangleAndHitPoints) {
     const ImageBuffer image = pictureWithDots(c.width, c.height, dots);
     std::vector<uint8_t> mask(size_t(c.width) * c.height);
     computeForegroundMask(image.data(), c.width, c.height, 3, kWhite, 20, mask.data());
-    const auto filtered = test::bruteForceFilter(mask, c.width, c.height, c.filterSize, c.threshold);
+    const auto filtered =
+        test::bruteForceFilter(mask, c.width, c.height, c.filterSize, c.threshold);
     const test::ReferenceScan expected = test::referenceScan(
         filtered, c.width, c.height, d.topHitColumn(), d.leftHitRow(), d.rightHitRow());
 

@@ -18,8 +18,8 @@ struct FilterCase {
   int expectedThreshold;
 };
 void PrintTo(const FilterCase& c, std::ostream* os) {
-  *os << "size " << c.filterSize << " threshold " << c.threshold << " -> size "
-      << c.expectedSize << " threshold " << c.expectedThreshold;
+  *os << "size " << c.filterSize << " threshold " << c.threshold << " -> size " << c.expectedSize
+      << " threshold " << c.expectedThreshold;
 }
 
 class FilterNormalisation : public ::testing::TestWithParam<FilterCase> {};
@@ -38,24 +38,21 @@ TEST_P(FilterNormalisation, SizeFirstThenThresholdAgainstTheNewSize) {
 
 INSTANTIATE_TEST_SUITE_P(
     Table, FilterNormalisation,
-    ::testing::Values(FilterCase{3, 6, 3, 6},        // defaults stay
-                      FilterCase{8, 6, 9, 6},        // even in range: + 1
-                      FilterCase{0, 6, 1, 1},        // <= 0 becomes 1, threshold then 1
-                      FilterCase{-7, 6, 1, 1},
-                      FilterCase{60, 6, 49, 6},      // above 49 becomes 49
+    ::testing::Values(FilterCase{3, 6, 3, 6},  // defaults stay
+                      FilterCase{8, 6, 9, 6},  // even in range: + 1
+                      FilterCase{0, 6, 1, 1},  // <= 0 becomes 1, threshold then 1
+                      FilterCase{-7, 6, 1, 1}, FilterCase{60, 6, 49, 6},  // above 49 becomes 49
                       FilterCase{49, 2500, 49, 2400},
                       FilterCase{48, 2401, 49, 2401},  // 49^2 survives
-                      FilterCase{3, 12, 3, 8},       // above F^2: F^2 - 1
-                      FilterCase{3, 9, 3, 9},        // F^2 itself survives
-                      FilterCase{3, 10, 3, 8},
-                      FilterCase{3, 0, 3, 0},
-                      FilterCase{3, -4, 3, 1},       // negative becomes 1
-                      FilterCase{1, 0, 1, 1},        // size 1: always 1
+                      FilterCase{3, 12, 3, 8},         // above F^2: F^2 - 1
+                      FilterCase{3, 9, 3, 9},          // F^2 itself survives
+                      FilterCase{3, 10, 3, 8}, FilterCase{3, 0, 3, 0},
+                      FilterCase{3, -4, 3, 1},  // negative becomes 1
+                      FilterCase{1, 0, 1, 1},   // size 1: always 1
                       FilterCase{1, 500, 1, 1},
                       // The threshold is checked against the size already made
                       // odd: 80 fits 9 x 9 although it would not fit 8 x 8.
-                      FilterCase{8, 80, 9, 80},
-                      FilterCase{INT_MAX, INT_MAX, 49, 2400},
+                      FilterCase{8, 80, 9, 80}, FilterCase{INT_MAX, INT_MAX, 49, 2400},
                       FilterCase{INT_MIN, INT_MIN, 1, 1}));
 
 TEST(FilterNormalisation, RespectsAnotherLargestSize) {
@@ -91,10 +88,10 @@ void PrintTo(const CutCase& c, std::ostream* os) {
   const int side = toInt(c.edgeType);
   *os << (side >= 0 && side <= 4 ? kSides[side] : "edge ?") << ", "
       << (c.cutType == CutType::kPercent ? "percent" : "pixels") << ", "
-      << (c.cutDirection == CutDirection::kInward ? "inward" : "outward") << ", limit " << c.inwardLimit
-      << ", value " << c.cutValue << " -> " << c.expectedValue << " (L R T B "
-      << c.expectedSides.left << " " << c.expectedSides.right << " " << c.expectedSides.top
-      << " " << c.expectedSides.bottom << ")";
+      << (c.cutDirection == CutDirection::kInward ? "inward" : "outward") << ", limit "
+      << c.inwardLimit << ", value " << c.cutValue << " -> " << c.expectedValue << " (L R T B "
+      << c.expectedSides.left << " " << c.expectedSides.right << " " << c.expectedSides.top << " "
+      << c.expectedSides.bottom << ")";
 }
 
 class CutNormalisation : public ::testing::TestWithParam<CutCase> {};
@@ -122,19 +119,42 @@ TEST_P(CutNormalisation, NormalisedValueGoesToTheNamedSides) {
 INSTANTIATE_TEST_SUITE_P(
     Table, CutNormalisation,
     ::testing::Values(
-        CutCase{EdgeType::kTop, CutType::kPercent, CutDirection::kOutward, 0, 30, 30, {0, 0, 30, 0}},
-        CutCase{EdgeType::kTop, CutType::kPercent, CutDirection::kInward, 0, 150, 100, {0, 0, 100, 0}},
-        CutCase{EdgeType::kAll, CutType::kPercent, CutDirection::kOutward, 0, 100, 100, {100, 100, 100, 100}},
-        CutCase{EdgeType::kAll, CutType::kPixels, CutDirection::kInward, 40, 55, 40, {40, 40, 40, 40}},
-        CutCase{EdgeType::kAll, CutType::kPixels, CutDirection::kOutward, 40, 55, 55, {55, 55, 55, 55}},
-        CutCase{EdgeType::kLeft, CutType::kPixels, CutDirection::kOutward, 0, 5000, 5000, {5000, 0, 0, 0}},
-        CutCase{EdgeType::kRight, CutType::kPixels, CutDirection::kInward, 40, 40, 40, {0, 40, 0, 0}},
+        CutCase{
+            EdgeType::kTop, CutType::kPercent, CutDirection::kOutward, 0, 30, 30, {0, 0, 30, 0}},
+        CutCase{
+            EdgeType::kTop, CutType::kPercent, CutDirection::kInward, 0, 150, 100, {0, 0, 100, 0}},
+        CutCase{EdgeType::kAll,
+                CutType::kPercent,
+                CutDirection::kOutward,
+                0,
+                100,
+                100,
+                {100, 100, 100, 100}},
+        CutCase{
+            EdgeType::kAll, CutType::kPixels, CutDirection::kInward, 40, 55, 40, {40, 40, 40, 40}},
+        CutCase{
+            EdgeType::kAll, CutType::kPixels, CutDirection::kOutward, 40, 55, 55, {55, 55, 55, 55}},
+        CutCase{EdgeType::kLeft,
+                CutType::kPixels,
+                CutDirection::kOutward,
+                0,
+                5000,
+                5000,
+                {5000, 0, 0, 0}},
+        CutCase{
+            EdgeType::kRight, CutType::kPixels, CutDirection::kInward, 40, 40, 40, {0, 40, 0, 0}},
         CutCase{EdgeType::kBottom, CutType::kPixels, CutDirection::kInward, 0, 3, 0, {0, 0, 0, 0}},
         CutCase{EdgeType::kBottom, CutType::kPixels, CutDirection::kOutward, 0, 3, 3, {0, 0, 0, 3}},
         CutCase{EdgeType::kLeft, CutType::kPercent, CutDirection::kOutward, 0, -5, 0, {0, 0, 0, 0}},
         CutCase{EdgeType::kAll, CutType::kPixels, CutDirection::kInward, -8, 10, 0, {0, 0, 0, 0}},
         // An edge type out of range names no side.
-        CutCase{static_cast<EdgeType>(9), CutType::kPixels, CutDirection::kOutward, 0, 12, 12, {0, 0, 0, 0}}));
+        CutCase{static_cast<EdgeType>(9),
+                CutType::kPixels,
+                CutDirection::kOutward,
+                0,
+                12,
+                12,
+                {0, 0, 0, 0}}));
 
 TEST(CutDistribution, FollowsAnEdgeTypeChangeWithoutNormalising) {
   CropSettings s;

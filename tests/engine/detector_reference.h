@@ -16,8 +16,8 @@
 namespace trimlet {
 
 inline void PrintTo(const DetectedRect& r, std::ostream* os) {
-  *os << "(left " << r.left << ", top " << r.top << ", right " << r.right << ", bottom "
-      << r.bottom << ")";
+  *os << "(left " << r.left << ", top " << r.top << ", right " << r.right << ", bottom " << r.bottom
+      << ")";
 }
 
 namespace test {
@@ -52,8 +52,8 @@ struct ReferenceScan {
 
 // The four scans, literally: rows for top and bottom, columns for left and
 // right. Hit points start at the given previous values.
-inline ReferenceScan referenceScan(const std::vector<uint8_t>& m, int width, int height,
-                                   int topHit, int leftHit, int rightHit) {
+inline ReferenceScan referenceScan(const std::vector<uint8_t>& m, int width, int height, int topHit,
+                                   int leftHit, int rightHit) {
   ReferenceScan s{{}, topHit, leftHit, rightHit};
   auto at = [&](int x, int y) { return m[y * width + x] != 0; };
   bool found = false;
@@ -101,8 +101,7 @@ inline ReferenceScan referenceScan(const std::vector<uint8_t>& m, int width, int
 // A white three-channel image with black pixels at the given buffer
 // coordinates (column, row counted from the bottom).
 inline ImageBuffer pictureWithDots(int width, int height,
-                                   const std::vector<std::pair<int, int>>& dots,
-                                   uint8_t ink = 0) {
+                                   const std::vector<std::pair<int, int>>& dots, uint8_t ink = 0) {
   const uint8_t white[3] = {255, 255, 255};
   ImageBuffer image = ImageBuffer::filled(width, height, 3, white).take();
   for (const auto& [x, y] : dots) {

@@ -15,27 +15,27 @@ const Rgb kFixed{10, 200, 30};
 
 // Checks that the image (black, any alpha) covers exactly the given columns
 // and buffer rows and the canvas colour, alpha 0, everything else.
-::testing::AssertionResult PlacedOnCanvas(const ImageBuffer& image, int left, int bottom,
-                                          int width, int height) {
+::testing::AssertionResult PlacedOnCanvas(const ImageBuffer& image, int left, int bottom, int width,
+                                          int height) {
   for (int y = 0; y < image.height(); ++y)
     for (int x = 0; x < image.width(); ++x) {
       const bool inside = x >= left && x < left + width && y >= bottom && y < bottom + height;
       const uint8_t* p = image.at(x, y);
       const bool isImage = p[0] == 0 && p[1] == 0 && p[2] == 0;
-      const bool isCanvas = p[0] == 10 && p[1] == 200 && p[2] == 30 &&
-                            (image.channels() == 3 || p[3] == 0);
+      const bool isCanvas =
+          p[0] == 10 && p[1] == 200 && p[2] == 30 && (image.channels() == 3 || p[3] == 0);
       if (inside ? !isImage : !isCanvas)
         return ::testing::AssertionFailure()
                << "column " << x << ", buffer row " << y << " should be "
-               << (inside ? "image" : "canvas") << ", is " << int(p[0]) << "," << int(p[1])
-               << "," << int(p[2]);
+               << (inside ? "image" : "canvas") << ", is " << int(p[0]) << "," << int(p[1]) << ","
+               << int(p[2]);
     }
   return ::testing::AssertionSuccess();
 }
 
 struct FitCase {
   int width, height, fixedWidth, fixedHeight;
-  Size target;      // w' x h'
+  Size target;       // w' x h'
   int left, bottom;  // where the image lands on the canvas
 };
 void PrintTo(const FitCase& c, std::ostream* os) {
@@ -125,8 +125,9 @@ INSTANTIATE_TEST_SUITE_P(
     Sides, ScaleOneSideTable,
     ::testing::Values(SideCase{300, 600, 0, 100, {50, 100}}, SideCase{60, 80, 0, 100, {60, 80}},
                       SideCase{300, 600, 1, 100, {100, 200}}, SideCase{600, 300, 0, 100, {100, 50}},
-                      SideCase{600, 300, 1, 100, {200, 100}}, SideCase{500, 500, 0, 100, {100, 100}},
-                      SideCase{500, 500, 1, 99, {99, 99}}, SideCase{100, 50, 0, 100, {100, 50}},
+                      SideCase{600, 300, 1, 100, {200, 100}},
+                      SideCase{500, 500, 0, 100, {100, 100}}, SideCase{500, 500, 1, 99, {99, 99}},
+                      SideCase{100, 50, 0, 100, {100, 50}},
                       // 2000000 x 999 does not fit 32 bits.
                       SideCase{2000000, 1000, 1, 999, {1998000, 999}},
                       // trunc(1 x 10 / 1000) = 0 is kept at 1.

@@ -74,9 +74,8 @@ TEST(GreyExpansion, WritesEachGreyByteThreeTimesKeepingRowOrder) {
   auto rgb = expandGrey(grey);
   ASSERT_TRUE(rgb.ok());
   EXPECT_EQ(rgb->channels(), 3);
-  EXPECT_TRUE(test::SameImage(imageFromTopRows(2, 3, {{10, 10, 10, 20, 20, 20},
-                                                      {30, 30, 30, 40, 40, 40}}),
-                              *rgb));
+  EXPECT_TRUE(test::SameImage(
+      imageFromTopRows(2, 3, {{10, 10, 10, 20, 20, 20}, {30, 30, 30, 40, 40, 40}}), *rgb));
 }
 
 TEST(KeepAlpha, SurvivesOnlyForFourChannelsIntoTargaOrPng) {

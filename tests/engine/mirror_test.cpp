@@ -26,7 +26,8 @@ TEST_P(MirrorChannels, MoveEveryByteOfEachPixel) {
 INSTANTIATE_TEST_SUITE_P(Channels, MirrorChannels, ::testing::Values(1, 3, 4));
 
 TEST(Mirror, KnownAnswerAndEmptyInput) {
-  const ImageBuffer source = test::imageFromTopRows(2, 3, {{1, 2, 3, 4, 5, 6}, {7, 8, 9, 10, 11, 12}});
+  const ImageBuffer source =
+      test::imageFromTopRows(2, 3, {{1, 2, 3, 4, 5, 6}, {7, 8, 9, 10, 11, 12}});
   auto flipped = mirrorLeftRight(source);
   EXPECT_TRUE(test::SameImage(
       test::imageFromTopRows(2, 3, {{4, 5, 6, 1, 2, 3}, {10, 11, 12, 7, 8, 9}}), *flipped));

@@ -45,26 +45,17 @@ std::string maskText(const std::vector<uint8_t>& mask, int width, int height) {
 
 TEST(NoiseFilter, SolidBlockKeepsCentreAndEdgeMiddles) {
   // Counts with size 3: centre 9, edge middles 6, corners 4, outside at most 3.
-  const auto mask = maskFromText({".......",
-                                  ".......",
-                                  "..###..",
-                                  "..###..",
-                                  "..###..",
-                                  ".......",
-                                  "......."});
-  const auto expected = maskFromText({".......",
-                                      ".......",
-                                      "...#...",
-                                      "..###..",
-                                      "...#...",
-                                      ".......",
-                                      "......."});
+  const auto mask =
+      maskFromText({".......", ".......", "..###..", "..###..", "..###..", ".......", "......."});
+  const auto expected =
+      maskFromText({".......", ".......", "...#...", "..###..", "...#...", ".......", "......."});
   EXPECT_EQ(maskText(filtered(mask, 7, 7, 3, 6), 7, 7), maskText(expected, 7, 7));
 }
 
 TEST(NoiseFilter, IsolatedPixelDisappears) {
   const auto mask = maskFromText({".....", "..#..", "....."});
-  EXPECT_EQ(maskText(filtered(mask, 5, 3, 3, 6), 5, 3), maskText(maskFromText({".....", ".....", "....."}), 5, 3));
+  EXPECT_EQ(maskText(filtered(mask, 5, 3, 3, 6), 5, 3),
+            maskText(maskFromText({".....", ".....", "....."}), 5, 3));
   // With threshold 1 it spreads to its whole window instead.
   EXPECT_EQ(maskText(filtered(mask, 5, 3, 3, 1), 5, 3),
             maskText(maskFromText({".###.", ".###.", ".###."}), 5, 3));
@@ -149,8 +140,8 @@ TEST_P(NoiseFilterAgainstFullCount, SameMaskForEverySizeAndThreshold) {
       for (int threshold : thresholds) {
         const auto expected = bruteForceFilter(mask, width, height, size, threshold);
         const auto actual = filtered(mask, width, height, size, threshold);
-        ASSERT_EQ(actual, expected) << "density " << density << ", size " << size
-                                    << ", threshold " << threshold << "\nexpected"
+        ASSERT_EQ(actual, expected) << "density " << density << ", size " << size << ", threshold "
+                                    << threshold << "\nexpected"
                                     << (width * height <= 400 ? maskText(expected, width, height)
                                                               : std::string(" (too big)"))
                                     << "\nactual"
@@ -161,12 +152,12 @@ TEST_P(NoiseFilterAgainstFullCount, SameMaskForEverySizeAndThreshold) {
   }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Sizes, NoiseFilterAgainstFullCount,
-    ::testing::Values(RandomSizes{1, 1}, RandomSizes{1, 37}, RandomSizes{41, 1},
-                      RandomSizes{2, 2}, RandomSizes{3, 5}, RandomSizes{7, 4},
-                      RandomSizes{16, 16}, RandomSizes{23, 9}, RandomSizes{48, 50},
-                      RandomSizes{13, 60}));
+INSTANTIATE_TEST_SUITE_P(Sizes, NoiseFilterAgainstFullCount,
+                         ::testing::Values(RandomSizes{1, 1}, RandomSizes{1, 37},
+                                           RandomSizes{41, 1}, RandomSizes{2, 2}, RandomSizes{3, 5},
+                                           RandomSizes{7, 4}, RandomSizes{16, 16},
+                                           RandomSizes{23, 9}, RandomSizes{48, 50},
+                                           RandomSizes{13, 60}));
 
 TEST(NoiseFilterAgainstFullCount, LargeMaskSplitOverTwoThreads) {
   // Big enough to be filtered in two bands of rows.

@@ -41,8 +41,8 @@ TEST_P(StoredRealForm, WritesSevenDigitsPointAndSign) {
 
 TEST_P(StoredRealForm, ReadsBackTheSevenDigitValue) {
   const RealCase c = GetParam();
-  const float expected = std::stof(std::string(c.digits)) *
-                         std::pow(10.0f, static_cast<float>(c.decimalPoint - 7));
+  const float expected =
+      std::stof(std::string(c.digits)) * std::pow(10.0f, static_cast<float>(c.decimalPoint - 7));
   EXPECT_FLOAT_EQ(decodeReal(c.digits, c.decimalPoint, c.sign), c.sign ? -expected : expected);
 }
 

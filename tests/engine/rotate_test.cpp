@@ -179,9 +179,9 @@ TEST(ShearRotate, SinglePixelKnownAnswer) {
   EXPECT_TRUE(SameImage(test::solidImage(2, 2, {100, 100, 100, 255}), *plain));
   auto blended = shearRotate(pixel, 10, 0, true);
   ASSERT_TRUE(blended.ok());
-  EXPECT_TRUE(SameImage(test::imageFromTopRows(2, 4, {{0, 0, 0, 0, 0, 0, 0, 0},
-                                                      {96, 96, 96, 244, 0, 0, 0, 0}}),
-                        *blended));
+  EXPECT_TRUE(SameImage(
+      test::imageFromTopRows(2, 4, {{0, 0, 0, 0, 0, 0, 0, 0}, {96, 96, 96, 244, 0, 0, 0, 0}}),
+      *blended));
 }
 
 struct ShearCase {
@@ -213,13 +213,14 @@ TEST_P(RotateAgainstReference, RandomImages) {
   }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Angles, RotateAgainstReference,
-    ::testing::Values(ShearCase{10, false}, ShearCase{10, true}, ShearCase{-7.25, false},
-                      ShearCase{-7.25, true}, ShearCase{45, false}, ShearCase{-45, true},
-                      ShearCase{0.001, false}, ShearCase{33.3, true}, ShearCase{100, false},
-                      ShearCase{100, true}, ShearCase{200.5, false}, ShearCase{251, true},
-                      ShearCase{300, false}, ShearCase{359.9, true}));
+INSTANTIATE_TEST_SUITE_P(Angles, RotateAgainstReference,
+                         ::testing::Values(ShearCase{10, false}, ShearCase{10, true},
+                                           ShearCase{-7.25, false}, ShearCase{-7.25, true},
+                                           ShearCase{45, false}, ShearCase{-45, true},
+                                           ShearCase{0.001, false}, ShearCase{33.3, true},
+                                           ShearCase{100, false}, ShearCase{100, true},
+                                           ShearCase{200.5, false}, ShearCase{251, true},
+                                           ShearCase{300, false}, ShearCase{359.9, true}));
 
 TEST(Rotate, RandomAnglesAgainstReference) {
   std::mt19937 random(2024);
@@ -232,8 +233,8 @@ TEST(Rotate, RandomAnglesAgainstReference) {
     auto turned = quarterTurn(source, plan.quarterTurns);
     auto actual = rotateImage(source, degrees, 0x00808080u, blend);
     ASSERT_TRUE(actual.ok());
-    ASSERT_TRUE(SameImage(test::referenceShearRotate(*turned, plan.remaining, 0x00808080u, blend),
-                          *actual))
+    ASSERT_TRUE(
+        SameImage(test::referenceShearRotate(*turned, plan.remaining, 0x00808080u, blend), *actual))
         << degrees << " degrees";
   }
 }
@@ -244,8 +245,8 @@ TEST(Rotate, LargerImagesAgainstReference) {
     int width, height;
     double degrees;
     bool blend;
-  } cases[] = {{150, 1030, 10, false}, {257, 63, -30, true}, {1030, 40, 100, false},
-               {97, 211, 313.7, true}};
+  } cases[] = {
+      {150, 1030, 10, false}, {257, 63, -30, true}, {1030, 40, 100, false}, {97, 211, 313.7, true}};
   for (const auto& c : cases) {
     const ImageBuffer source = patternImage(c.width, c.height, 4, c.width);
     const RotationPlan plan = planRotation(c.degrees);

@@ -18,32 +18,34 @@ namespace {
 using namespace keys;
 
 // The integer fields each owner stores, for comparing whole records.
-#define PANEL_INT_FIELDS(X)                                                                   \
-  X(croppingMode) X(tolerance) X(cropX) X(cropY) X(cropWidth) X(cropHeight) X(fixedRatio)   \
-  X(flipHorizontal) X(flipVertical) X(edgeCheck) X(edgeType) X(cutValue) X(cutType)        \
-  X(cutDirection) X(fixedSize) X(sizeMode) X(fixedWidth) X(fixedHeight) X(selSide)         \
-  X(sidePixel) X(fillColorCheck) X(filterSize) X(noiseThreshold)
-#define PREVIEW_INT_FIELDS(X) \
-  X(outputFormat) X(jpegQuality) X(targaRLE) X(autoRotate) X(regularRectangle) X(splitPhotos) \
-  X(minPhotoPercent) X(honourOrientation) X(losslessJpeg)
+#define PANEL_INT_FIELDS(X)                                                                        \
+  X(croppingMode)                                                                                  \
+  X(tolerance) X(cropX) X(cropY) X(cropWidth) X(cropHeight) X(fixedRatio) X(flipHorizontal)        \
+      X(flipVertical) X(edgeCheck) X(edgeType) X(cutValue) X(cutType) X(cutDirection) X(fixedSize) \
+          X(sizeMode) X(fixedWidth) X(fixedHeight) X(selSide) X(sidePixel) X(fillColorCheck)       \
+              X(filterSize) X(noiseThreshold)
+#define PREVIEW_INT_FIELDS(X)                                                                    \
+  X(outputFormat)                                                                                \
+  X(jpegQuality) X(targaRLE) X(autoRotate) X(regularRectangle) X(splitPhotos) X(minPhotoPercent) \
+      X(honourOrientation) X(losslessJpeg)
 
 // Names every stored field in which the two records differ.
 ::testing::AssertionResult SameStoredFields(const CropSettings& expected,
                                             const CropSettings& actual) {
   std::ostringstream diff;
 #define COMPARE(field)                                                                 \
-  if (!(expected.field == actual.field)) {                                              \
+  if (!(expected.field == actual.field)) {                                             \
     diff << "\n  " #field ": expected " << expected.field << ", got " << actual.field; \
   }
   PANEL_INT_FIELDS(COMPARE)
   PREVIEW_INT_FIELDS(COMPARE)
-  COMPARE(fixedRatioWidth) COMPARE(fixedRatioHeight) COMPARE(rotationDegree)
+  COMPARE(fixedRatioWidth)
+  COMPARE(fixedRatioHeight) COMPARE(rotationDegree)
 #undef COMPARE
-  for (const auto& [name, e, a] : {std::tuple{"fillColor", expected.fillColor, actual.fillColor},
-                                   std::tuple{"backgroundColor", expected.backgroundColor,
-                                              actual.backgroundColor},
-                                   std::tuple{"fixedColor", expected.fixedColor,
-                                              actual.fixedColor}}) {
+      for (const auto& [name, e, a] :
+           {std::tuple{"fillColor", expected.fillColor, actual.fillColor},
+            std::tuple{"backgroundColor", expected.backgroundColor, actual.backgroundColor},
+            std::tuple{"fixedColor", expected.fixedColor, actual.fixedColor}}) {
     if (e != a) diff << "\n  " << name << " differs";
   }
   if (diff.str().empty()) return ::testing::AssertionSuccess();

@@ -30,8 +30,8 @@ std::string describe(const std::vector<uint32_t>& line) {
 ::testing::AssertionResult SameLine(const std::vector<uint32_t>& expected,
                                     const std::vector<uint32_t>& actual) {
   if (expected == actual) return ::testing::AssertionSuccess();
-  return ::testing::AssertionFailure() << "\nexpected " << describe(expected) << "\n  actual "
-                                       << describe(actual);
+  return ::testing::AssertionFailure()
+         << "\nexpected " << describe(expected) << "\n  actual " << describe(actual);
 }
 
 std::vector<uint32_t> fastSkew(const std::vector<uint32_t>& source, int m, int o, double f,
@@ -61,44 +61,92 @@ class SkewKnownAnswer : public ::testing::TestWithParam<SkewCase> {};
 
 TEST_P(SkewKnownAnswer, MatchesHandComputedLine) {
   const SkewCase& c = GetParam();
-  EXPECT_TRUE(SameLine(c.expected, fastSkew(c.source, c.m, c.offset, c.weight, c.background, c.blend)));
+  EXPECT_TRUE(
+      SameLine(c.expected, fastSkew(c.source, c.m, c.offset, c.weight, c.background, c.blend)));
   // The literal version agrees too, so the random comparison below rests on
   // a checked reference.
-  EXPECT_TRUE(SameLine(c.expected, referenceSkew(c.source, c.m, c.offset, c.weight, c.background, c.blend)));
+  EXPECT_TRUE(SameLine(c.expected,
+                       referenceSkew(c.source, c.m, c.offset, c.weight, c.background, c.blend)));
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Lines, SkewKnownAnswer,
     ::testing::Values(
         // Left parts 50, 100, 25: 100; 200 - 100 + 50; 50 - 25 + 100; the last again.
-        SkewCase{"half weight", {grey(100), grey(200), grey(50)}, 5, 1, 0.5, kG, false,
+        SkewCase{"half weight",
+                 {grey(100), grey(200), grey(50)},
+                 5,
+                 1,
+                 0.5,
+                 kG,
+                 false,
                  {kG, grey(100), grey(150), grey(125), grey(125)}},
         // The first pixel takes the background itself; the tail the last left part.
-        SkewCase{"half weight, edge blending", {grey(100), grey(200), grey(50)}, 5, 1, 0.5, kG,
-                 true, {kG, bytes(67, 84, 101, 50), grey(150), grey(125), grey(25)}},
-        SkewCase{"weight 0 is a plain shift", {grey(10), grey(20), grey(30)}, 6, 2, 0.0, kG,
-                 false, {kG, kG, grey(10), grey(20), grey(30), grey(30)}},
-        SkewCase{"cut at the line's end", {grey(10), grey(20), grey(30), grey(40)}, 3, 1, 0.5,
-                 kG, false, {kG, grey(10), grey(15)}},
+        SkewCase{"half weight, edge blending",
+                 {grey(100), grey(200), grey(50)},
+                 5,
+                 1,
+                 0.5,
+                 kG,
+                 true,
+                 {kG, bytes(67, 84, 101, 50), grey(150), grey(125), grey(25)}},
+        SkewCase{"weight 0 is a plain shift",
+                 {grey(10), grey(20), grey(30)},
+                 6,
+                 2,
+                 0.0,
+                 kG,
+                 false,
+                 {kG, kG, grey(10), grey(20), grey(30), grey(30)}},
+        SkewCase{"cut at the line's end",
+                 {grey(10), grey(20), grey(30), grey(40)},
+                 3,
+                 1,
+                 0.5,
+                 kG,
+                 false,
+                 {kG, grey(10), grey(15)}},
         SkewCase{"negative offset drops the first pixels",
-                 {grey(10), grey(20), grey(30), grey(40)}, 4, -2, 0.5, kG, false,
+                 {grey(10), grey(20), grey(30), grey(40)},
+                 4,
+                 -2,
+                 0.5,
+                 kG,
+                 false,
                  {grey(25), grey(35), grey(35), kG}},
-        SkewCase{"offset -n leaves only the repeated last pixel", {grey(10), grey(20)}, 3, -2,
-                 0.5, kG, false, {grey(15), kG, kG}},
+        SkewCase{"offset -n leaves only the repeated last pixel",
+                 {grey(10), grey(20)},
+                 3,
+                 -2,
+                 0.5,
+                 kG,
+                 false,
+                 {grey(15), kG, kG}},
         SkewCase{"offset beyond the line", {grey(10)}, 2, 5, 0.5, kG, false, {kG, kG}},
         // Bytes wrap: 200 - 100 + 240 = 340 -> 84; 10 - 5 + 250 = 255.
-        SkewCase{"8-bit wrap with edge blending", {bytes(200, 10, 255, 128)}, 2, 0, 0.5,
-                 0x0000FAF0u, true, {bytes(84, 255, 128, 64), bytes(100, 5, 127, 64)}},
+        SkewCase{"8-bit wrap with edge blending",
+                 {bytes(200, 10, 255, 128)},
+                 2,
+                 0,
+                 0.5,
+                 0x0000FAF0u,
+                 true,
+                 {bytes(84, 255, 128, 64), bytes(100, 5, 127, 64)}},
         // Each byte on its own, alpha included: no carries between bytes.
-        SkewCase{"bytes are independent", {bytes(0, 255, 10, 1), bytes(255, 0, 3, 200)}, 3, 0,
-                 0.75, kG, false,
+        SkewCase{"bytes are independent",
+                 {bytes(0, 255, 10, 1), bytes(255, 0, 3, 200)},
+                 3,
+                 0,
+                 0.75,
+                 kG,
+                 false,
                  {bytes(0, 255, 10, 1), bytes(64, 191, 8, 50), bytes(64, 191, 8, 50)}}));
 
 // The first shear of a 3 x 2 image with t = 0.5: row 0 at v = 0.25, row 1 at
 // v = 0.75, both offset 0, into W1 = trunc(0.5 x 2) + 3 = 4 columns.
 TEST(SkewLine, FirstShearOfThreeByTwoImage) {
-  const std::vector<uint32_t> image = {grey(40), grey(80), grey(120),   // buffer row 0
-                                       grey(200), grey(100), grey(0)};  // buffer row 1
+  const std::vector<uint32_t> image = {grey(40),  grey(80),  grey(120),  // buffer row 0
+                                       grey(200), grey(100), grey(0)};   // buffer row 1
   std::vector<uint32_t> sheared(8, test::kUnwritten);
   skewLine(image.data(), 1, 3, sheared.data(), 1, 4, 0, 0.25, kG, false);
   skewLine(image.data() + 3, 1, 3, sheared.data() + 4, 1, 4, 0, 0.75, kG, false);
@@ -121,8 +169,10 @@ TEST(SkewLine, ExtremeArgumentsStayInsideTheLine) {
   }
   EXPECT_TRUE(SameLine(fastSkew(source, 5, 1, 0.0, kG, false),
                        fastSkew(source, 5, 1, std::nan(""), kG, false)));
-  EXPECT_TRUE(SameLine(fastSkew(source, 5, 1, 0.0, kG, false), fastSkew(source, 5, 1, -3, kG, false)));
-  EXPECT_TRUE(SameLine(fastSkew(source, 5, 1, 1.0, kG, false), fastSkew(source, 5, 1, 7, kG, false)));
+  EXPECT_TRUE(
+      SameLine(fastSkew(source, 5, 1, 0.0, kG, false), fastSkew(source, 5, 1, -3, kG, false)));
+  EXPECT_TRUE(
+      SameLine(fastSkew(source, 5, 1, 1.0, kG, false), fastSkew(source, 5, 1, 7, kG, false)));
 }
 
 class SkewAgainstReference : public ::testing::TestWithParam<bool> {};

@@ -75,9 +75,10 @@ TEST_P(TiltEstimate, KnownAngles) {
 // atan(1/4) = 14.036243 degrees, atan(1/2) = 26.565051, atan(2/5) = 21.801409.
 INSTANTIATE_TEST_SUITE_P(
     Table, TiltEstimate,
-    ::testing::Values(TiltCase{{5, 2}, {12, 3}, 14.036243f},   // turned counter-clockwise
+    ::testing::Values(TiltCase{{5, 2}, {12, 3}, 14.036243f},    // turned counter-clockwise
                       TiltCase{{14, 2}, {3, 12}, -14.036243f},  // turned clockwise
-                      TiltCase{{6, 1}, {10, 5}, 26.565051f}, TiltCase{{12, 3}, {5, 10}, -26.565051f},
+                      TiltCase{{6, 1}, {10, 5}, 26.565051f},
+                      TiltCase{{12, 3}, {5, 10}, -26.565051f},
                       TiltCase{{4, 0}, {10, 4}, 21.801409f}, TiltCase{{6, 2}, {20, 1}, 2.862405f}));
 
 TEST(TiltEstimate, LevelRectangleHasNoTilt) {

@@ -119,8 +119,7 @@ class AboutHelpTest : public QObject {
     const AboutPainting painting = aboutPainting(9, addresses);
     QCOMPARE(painting.texts.size(), size_t(7));
     expectText(painting.texts[3], "E-mail:", "Microsoft Sans Serif", 18, QPoint(67, 60));
-    expectText(painting.texts[4], "help@example.org", "Microsoft Sans Serif", 18,
-               QPoint(152, 60));
+    expectText(painting.texts[4], "help@example.org", "Microsoft Sans Serif", 18, QPoint(152, 60));
     QVERIFY(painting.texts[4].link);
     expectText(painting.texts[5], "Homepage:", "Microsoft Sans Serif", 18, QPoint(67, 80));
     expectText(painting.texts[6], "https://example.org/", "Microsoft Sans Serif", 18,
@@ -165,8 +164,7 @@ class AboutHelpTest : public QObject {
   }
 
   void handOverALiveLink() {
-    CAboutDlg about(nullptr, 9,
-                    AboutAddresses{QStringLiteral("help@example.org"), QString()});
+    CAboutDlg about(nullptr, 9, AboutAddresses{QStringLiteral("help@example.org"), QString()});
     about.show();
     QVERIFY(QTest::qWaitForWindowExposed(&about));
     QTest::mouseMove(&about, QPoint(200, 60));
@@ -223,8 +221,8 @@ class AboutHelpTest : public QObject {
   }
 
  private:
-  static void expectText(const AboutText& text, const char* content, const char* family,
-                         int height, QPoint at) {
+  static void expectText(const AboutText& text, const char* content, const char* family, int height,
+                         QPoint at) {
     QCOMPARE(text.text, QString::fromLatin1(content));
     QCOMPARE(text.family, QString::fromLatin1(family));
     QCOMPARE(text.cellHeight, height);

@@ -14,9 +14,9 @@
 
 #include "app/base/kivo_app.h"
 #include "app/frame_panes.h"
+#include "engine/settings/profile_store.h"
 #include "pipeline/image_pipeline.h"
 #include "pipeline/stored_settings_panel.h"
-#include "engine/settings/profile_store.h"
 #include "preview/model/image_view_model.h"
 
 namespace trimlet::test {

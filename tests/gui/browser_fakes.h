@@ -16,9 +16,9 @@
 
 #include "app/base/kivo_app.h"
 #include "app/base/message_box.h"
-#include "pipeline/image_pipeline.h"
 #include "engine/settings/profile_store.h"
 #include "imagefile/image_format.h"
+#include "pipeline/image_pipeline.h"
 #include "preview/model/image_view_model.h"
 
 namespace trimlet::browser_test {
@@ -85,7 +85,10 @@ class PipelineHostForView : public PipelineView, public FailureReports {
 class FakePreview : public PreviewPanePort {
  public:
   explicit FakePreview(FakeSettings& settings)
-      : viewHost_(settings), view_(viewHost_, false), host_(view_), pipeline_(settings, host_, host_) {
+      : viewHost_(settings),
+        view_(viewHost_, false),
+        host_(view_),
+        pipeline_(settings, host_, host_) {
     view_.resize(402, 302);
   }
   ImagePipeline& Pipeline() override { return pipeline_; }

@@ -98,7 +98,9 @@ class BrowserListTest : public QObject {
       QCOMPARE(list()->model().headerData(c, Qt::Horizontal, Qt::DisplayRole).toString(),
                headings[c]);
       QCOMPARE(header->sectionSize(c), widths[c]);
-      const auto align = list()->model().headerData(c, Qt::Horizontal, Qt::TextAlignmentRole)
+      const auto align = list()
+                             ->model()
+                             .headerData(c, Qt::Horizontal, Qt::TextAlignmentRole)
                              .value<Qt::Alignment>();
       QCOMPARE(bool(align & Qt::AlignRight), c == 2);
     }
@@ -112,7 +114,8 @@ class BrowserListTest : public QObject {
     // at 0 whichever boundary the header takes it for.
     QCOMPARE(header->sectionResizeMode(kColumnSort), QHeaderView::Fixed);
     // Drag the boundary at the end of the columns 50 pixels to the right.
-    const int edge = header->sectionViewportPosition(kColumnSort) + header->sectionSize(kColumnSort);
+    const int edge =
+        header->sectionViewportPosition(kColumnSort) + header->sectionSize(kColumnSort);
     const int y = header->height() / 2;
     for (int x : {edge - 1, edge, edge + 1}) {
       QTest::mousePress(header->viewport(), Qt::LeftButton, {}, QPoint(x, y));
@@ -130,9 +133,10 @@ class BrowserListTest : public QObject {
       QListView::ViewMode listMode;
       int icon;
     };
-    for (const Mode& m : {Mode{0, false, QListView::IconMode, 32}, Mode{1, false, QListView::ListMode, 16},
-                          Mode{2, true, QListView::IconMode, 16}, Mode{3, false, QListView::IconMode, 48},
-                          Mode{7, false, QListView::IconMode, 32}, Mode{-1, false, QListView::IconMode, 32}}) {
+    for (const Mode& m :
+         {Mode{0, false, QListView::IconMode, 32}, Mode{1, false, QListView::ListMode, 16},
+          Mode{2, true, QListView::IconMode, 16}, Mode{3, false, QListView::IconMode, 48},
+          Mode{7, false, QListView::IconMode, 32}, Mode{-1, false, QListView::IconMode, 32}}) {
       pane_->SetViewMode(static_cast<ViewMode>(m.mode));
       QCOMPARE(static_cast<int>(list()->viewMode()), m.mode >= 0 && m.mode <= 3 ? m.mode : 0);
       QCOMPARE(list()->activeView() == list()->detailsView(), m.details);
@@ -160,7 +164,8 @@ class BrowserListTest : public QObject {
     QCOMPARE(app_->settings.commits, 1);
     QCOMPARE(app_->settings.enables, 1);
     const CropSettings& v = app_->settings.values;
-    QCOMPARE((QList<int>{v.cropX, v.cropY, v.cropWidth, v.cropHeight}), (QList<int>{0, 0, 200, 100}));
+    QCOMPARE((QList<int>{v.cropX, v.cropY, v.cropWidth, v.cropHeight}),
+             (QList<int>{0, 0, 200, 100}));
     // The picture is smaller than the view's 400 x 300: drawn at its own
     // size at (101, 101), s = 1.
     QCOMPARE(app_->preview.SourceView().selection(), (ViewRect{101, 101, 301, 201}));
@@ -174,7 +179,8 @@ class BrowserListTest : public QObject {
     app_->settings.values.cropHeight = 100;
     click("A.png");
     QCOMPARE(app_->preview.opened.last(), QString("A.png"));
-    QCOMPARE((QList<int>{v.cropX, v.cropY, v.cropWidth, v.cropHeight}), (QList<int>{600, 60, 200, 100}));
+    QCOMPARE((QList<int>{v.cropX, v.cropY, v.cropWidth, v.cropHeight}),
+             (QList<int>{600, 60, 200, 100}));
     QCOMPARE(app_->preview.SourceView().selection(), (ViewRect{301, 81, 401, 131}));
   }
 
@@ -183,7 +189,8 @@ class BrowserListTest : public QObject {
     app_->preview.SourceView().restoreFlags(false, true);
     click("A.png");
     const CropSettings& v = app_->settings.values;
-    QCOMPARE((QList<int>{v.cropX, v.cropY, v.cropWidth, v.cropHeight}), (QList<int>{0, 0, 800, 400}));
+    QCOMPARE((QList<int>{v.cropX, v.cropY, v.cropWidth, v.cropHeight}),
+             (QList<int>{0, 0, 800, 400}));
   }
 
   void aPictureStoredOnItsSideIsFittedAsItWillBeShown() {
@@ -300,7 +307,8 @@ class BrowserListTest : public QObject {
   }
 
   void aRememberedFileThatIsGoneIsForgotten() {
-    app_->store.writeString("Last Selected File", "File Path", (folder_ + "gone.png").toStdString());
+    app_->store.writeString("Last Selected File", "File Path",
+                            (folder_ + "gone.png").toStdString());
     app_->frame.viewMode = 0;
     pane_ = std::make_unique<CFormRUpper>();
     pane_->InitialUpdate();

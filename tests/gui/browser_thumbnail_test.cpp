@@ -53,7 +53,9 @@ class WorkerGate {
   bool open_ = false;
 };
 
-QImage imageOf(const QIcon& icon) { return icon.pixmap(48, 48).toImage().convertToFormat(QImage::Format_ARGB32); }
+QImage imageOf(const QIcon& icon) {
+  return icon.pixmap(48, 48).toImage().convertToFormat(QImage::Format_ARGB32);
+}
 
 }  // namespace
 
@@ -151,7 +153,8 @@ class BrowserThumbnailTest : public QObject {
   }
 
   void anotherFolderStopsTheBuildAndTheNewOneStartsAfresh() {
-    const QString other = temp_.path() + "/other" + QString::number(reinterpret_cast<quintptr>(this) & 0xFFFF) + "/";
+    const QString other =
+        temp_.path() + "/other" + QString::number(reinterpret_cast<quintptr>(this) & 0xFFFF) + "/";
     makeFolder(other);
     writePicture(other + "one.tga", 30, 30);
     writePicture(other + "two.png", 30, 30);

@@ -160,8 +160,7 @@ class BrowserTreeTest : public QObject {
     makeFolder(root_ + "/Pics/New/Inner");
     QVERIFY(tree()->SelectPath(root_ + "/Pics/New/"));
     QCOMPARE(current(), root_ + "/Pics/New/");
-    QCOMPARE(childTexts(tree()->currentItem()->parent()),
-             QStringList({".hidden", "New", "Old"}));
+    QCOMPARE(childTexts(tree()->currentItem()->parent()), QStringList({".hidden", "New", "Old"}));
   }
 
   void selectingAFolderTellsThePreviewAndFillsTheList() {

@@ -76,19 +76,32 @@ class MainFrameTest : public QObject {
     QTest::addColumn<int>("row");
     QTest::addColumn<QString>("id");  // "" for a separator
     QTest::addColumn<QString>("text");
-    QTest::newRow("File 0") << 0 << 0 << "32776" << "&Save Image\tCtrl+S";
-    QTest::newRow("File 1") << 0 << 1 << "" << "";
-    QTest::newRow("File 2") << 0 << 2 << "32775" << "&Batch Process\tCtrl+B";
-    QTest::newRow("File 3") << 0 << 3 << "32797" << "&Manual Crop...\tCtrl+M";
-    QTest::newRow("File 4") << 0 << 4 << "" << "";
-    QTest::newRow("File 5") << 0 << 5 << "57665" << "E&xit";
-    QTest::newRow("View 0") << 1 << 0 << "32772" << "&Large Icon\tCtrl+1";
-    QTest::newRow("View 1") << 1 << 1 << "32773" << "&Small Icon\tCtrl+2";
-    QTest::newRow("View 2") << 1 << 2 << "32801" << "&Details\tCtrl+3";
-    QTest::newRow("View 3") << 1 << 3 << "32771" << "&Thumbnail\tCtrl+4";
-    QTest::newRow("Help 0") << 2 << 0 << "32777" << "&Contents";
-    QTest::newRow("Help 1") << 2 << 1 << "" << "";
-    QTest::newRow("Help 2") << 2 << 2 << "57664" << "&About kivo...";
+    QTest::newRow("File 0") << 0 << 0 << "32776"
+                            << "&Save Image\tCtrl+S";
+    QTest::newRow("File 1") << 0 << 1 << ""
+                            << "";
+    QTest::newRow("File 2") << 0 << 2 << "32775"
+                            << "&Batch Process\tCtrl+B";
+    QTest::newRow("File 3") << 0 << 3 << "32797"
+                            << "&Manual Crop...\tCtrl+M";
+    QTest::newRow("File 4") << 0 << 4 << ""
+                            << "";
+    QTest::newRow("File 5") << 0 << 5 << "57665"
+                            << "E&xit";
+    QTest::newRow("View 0") << 1 << 0 << "32772"
+                            << "&Large Icon\tCtrl+1";
+    QTest::newRow("View 1") << 1 << 1 << "32773"
+                            << "&Small Icon\tCtrl+2";
+    QTest::newRow("View 2") << 1 << 2 << "32801"
+                            << "&Details\tCtrl+3";
+    QTest::newRow("View 3") << 1 << 3 << "32771"
+                            << "&Thumbnail\tCtrl+4";
+    QTest::newRow("Help 0") << 2 << 0 << "32777"
+                            << "&Contents";
+    QTest::newRow("Help 1") << 2 << 1 << ""
+                            << "";
+    QTest::newRow("Help 2") << 2 << 2 << "57664"
+                            << "&About kivo...";
   }
 
   void menuItems() {
@@ -133,17 +146,23 @@ class MainFrameTest : public QObject {
     QTest::addColumn<int>("id");
     QTest::addColumn<QString>("prompt");
     QTest::addColumn<QString>("tip");
-    QTest::newRow("thumbnail") << 32771 << "Thumbnail view." << "Thumbnail";
-    QTest::newRow("large icon") << 32772 << "Large icon view." << "Icon";
-    QTest::newRow("small icon") << 32773 << "Small icon view." << "List";
+    QTest::newRow("thumbnail") << 32771 << "Thumbnail view."
+                               << "Thumbnail";
+    QTest::newRow("large icon") << 32772 << "Large icon view."
+                                << "Icon";
+    QTest::newRow("small icon") << 32773 << "Small icon view."
+                                << "List";
     QTest::newRow("batch") << 32775 << "Batch processing for selected directory"
                            << "Batch process";
-    QTest::newRow("save") << 32776 << "Save previewed image" << "Save Image";
-    QTest::newRow("parent") << 32778 << "Move to parent directory." << "Open parent directory";
-    QTest::newRow("manual crop") << 32797 << "Crop one image by hand" << "Manual Crop";
-    QTest::newRow("details") << 32801 << "Report view." << "Report";
-    QTest::newRow("about") << 57664
-                           << "Display program information, version number and copyright"
+    QTest::newRow("save") << 32776 << "Save previewed image"
+                          << "Save Image";
+    QTest::newRow("parent") << 32778 << "Move to parent directory."
+                            << "Open parent directory";
+    QTest::newRow("manual crop") << 32797 << "Crop one image by hand"
+                                 << "Manual Crop";
+    QTest::newRow("details") << 32801 << "Report view."
+                             << "Report";
+    QTest::newRow("about") << 57664 << "Display program information, version number and copyright"
                            << "About";
     QTest::newRow("exit") << 57665 << "Quit the application; prompts to save documents"
                           << "Exit";
@@ -289,14 +308,21 @@ class MainFrameTest : public QObject {
     QTest::addColumn<QString>("before");
     QTest::addColumn<QString>("after");  // after SetStatusValues(1600, 1200, 800, 600, 37, 100)
     const QString gap(56, QLatin1Char(' '));
-    QTest::newRow("message") << 0 << "Ready" << "Ready";
-    QTest::newRow("61204") << 61204 << "Original Size" << "Original Size";
-    QTest::newRow("61206") << 61206 << "0 x 0" << "1600 x 1200";
-    QTest::newRow("61208") << 61208 << "0%" << "37%";
+    QTest::newRow("message") << 0 << "Ready"
+                             << "Ready";
+    QTest::newRow("61204") << 61204 << "Original Size"
+                           << "Original Size";
+    QTest::newRow("61206") << 61206 << "0 x 0"
+                           << "1600 x 1200";
+    QTest::newRow("61208") << 61208 << "0%"
+                           << "37%";
     QTest::newRow("61210") << 61210 << gap << gap;
-    QTest::newRow("61205") << 61205 << "After Crop" << "After Crop";
-    QTest::newRow("61207") << 61207 << "0 x 0" << "800 x 600";
-    QTest::newRow("61209") << 61209 << "0%" << "100%";
+    QTest::newRow("61205") << 61205 << "After Crop"
+                           << "After Crop";
+    QTest::newRow("61207") << 61207 << "0 x 0"
+                           << "800 x 600";
+    QTest::newRow("61209") << 61209 << "0%"
+                           << "100%";
   }
 
   void statusPanes() {
@@ -320,7 +346,8 @@ class MainFrameTest : public QObject {
       QVERIFY2(left >= lastRight, qPrintable(QString::number(id)));
       lastRight = left + pane->width();
       // Each pane holds at least its initial text.
-      QVERIFY(pane->width() >= pane->fontMetrics().horizontalAdvance(QStringLiteral("xxxxxxxxxx")) ||
+      QVERIFY(pane->width() >=
+                  pane->fontMetrics().horizontalAdvance(QStringLiteral("xxxxxxxxxx")) ||
               id == 61204 || id == 61205 || id == 0);
     }
   }
@@ -417,8 +444,7 @@ class MainFrameTest : public QObject {
     QVERIFY(dynamic_cast<CFormRMiddle*>(theApp().SettingsPane) != nullptr);
     QCOMPARE(theApp().MainFrame, static_cast<MainFramePort*>(frame_.get()));
     frame_->InitialUpdateFrame();
-    QCOMPARE(initialUpdateLog(),
-             (std::vector<std::string>{"tree", "list", "settings", "preview"}));
+    QCOMPARE(initialUpdateLog(), (std::vector<std::string>{"tree", "list", "settings", "preview"}));
   }
 
   void destructionWritesWindowInfoFirst() {

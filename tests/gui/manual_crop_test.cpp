@@ -91,8 +91,8 @@ class ManualCropTest : public QObject {
     const DialGeometry d = dialGeometry(dial->width(), dial->height());
     const QPoint centre(d.cx, d.cy);
     QTest::mousePress(dial, Qt::LeftButton, {}, centre);
-    QMouseEvent move(QEvent::MouseMove, QPointF(centre + QPoint(30, 0)), QPointF(),
-                     Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+    QMouseEvent move(QEvent::MouseMove, QPointF(centre + QPoint(30, 0)), QPointF(), Qt::LeftButton,
+                     Qt::LeftButton, Qt::NoModifier);
     QApplication::sendEvent(dial, &move);
     QCOMPARE(w.degree()->text(), QStringLiteral("90"));
     QCOMPARE(w.dialog->turned().width(), 60);  // not turned until release

@@ -121,9 +121,9 @@ class OutputCommandsTest : public QObject {
   void saveCarriesTheSourcesColourProfile() {
     Rig rig;
     const test::Bytes profile = test::iccProfile("RGB ");
-    test::writeFileBytes(rig.path("photo.jpg"),
-                         test::jpegFile(test::pageWithBlock(40, 30, 5, 5, 10, 10), 1, 1, {},
-                                        profile));
+    test::writeFileBytes(
+        rig.path("photo.jpg"),
+        test::jpegFile(test::pageWithBlock(40, 30, 5, 5, 10, 10), 1, 1, {}, profile));
     rig.open("photo.jpg");
     const QString target = rig.folder() + "photo_c.png";
     Script script({[&](QDialog& d) {
@@ -238,7 +238,7 @@ class OutputCommandsTest : public QObject {
       if (auto* warning = dynamic_cast<COverwriteDlg*>(&d)) {
         asked.push_back(child<QLabel>(*warning, "1033")->text());
         if (asked.size() == 1) return overwriteAnswer("1031", false)(d);  // rename
-        return overwriteAnswer("1030", false)(d);                          // skip
+        return overwriteAnswer("1030", false)(d);                         // skip
       }
       auto& name = dynamic_cast<CNewFilenameDlg&>(d);
       child<QLineEdit>(name, "1035")->setText(rig.folder() + "taken.bmp");
@@ -264,8 +264,8 @@ class OutputCommandsTest : public QObject {
         if (auto* progress = dynamic_cast<CBatchProgressDlg*>(w)) progress->cancelButton()->click();
     });
     rig.pane->RunBatch();
-    const int written = int(QFile::exists(rig.folder() + "a.png")) +
-                        int(QFile::exists(rig.folder() + "b.png"));
+    const int written =
+        int(QFile::exists(rig.folder() + "a.png")) + int(QFile::exists(rig.folder() + "b.png"));
     QCOMPARE(written, 1);
     QCOMPARE(rig.messages.back().text, QStringLiteral("Batch process cancelled."));
   }
@@ -286,9 +286,10 @@ class OutputCommandsTest : public QObject {
     const QString cli = rig.folder() + "cli";
     QDir().mkpath(cli);
     const QString command =
-        QStringLiteral("XDG_CONFIG_HOME='%1cfg' '%2' --set 'Auto Crop Info/Tolerance=20' "
-                       "--set 'Crop Edge Info/Edge Check=1' --set 'Crop Edge Info/Cut Value=3' "
-                       "--format png '%3' '%4' >/dev/null 2>&1")
+        QStringLiteral(
+            "XDG_CONFIG_HOME='%1cfg' '%2' --set 'Auto Crop Info/Tolerance=20' "
+            "--set 'Crop Edge Info/Edge Check=1' --set 'Crop Edge Info/Cut Value=3' "
+            "--format png '%3' '%4' >/dev/null 2>&1")
             .arg(rig.folder(), QStringLiteral(TRIMLET_BATCH_PROGRAM), rig.folder(), cli);
     QCOMPARE(std::system(command.toLocal8Bit().constData()), 0);
     for (const char* name : {"a.png", "b.png"}) {

@@ -18,9 +18,9 @@
 #include "app/base/kivo_app.h"
 #include "app/base/message_box.h"
 #include "engine/image/image_buffer.h"
-#include "pipeline/stored_settings_panel.h"
 #include "engine/settings/profile_store.h"
 #include "imagefile/image_format.h"
+#include "pipeline/stored_settings_panel.h"
 #include "preview/form_rlower.h"
 #include "preview/image_view.h"
 

@@ -167,10 +167,14 @@ class PreviewPaneTest : public QObject {
   void unreadableFiles_data() {
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("caption");
-    QTest::newRow("bitmap: the reader's reason, captioned Error") << "bad.bmp" << "Error";
-    QTest::newRow("PNG") << "bad.png" << "Trimlet";
-    QTest::newRow("JPEG") << "bad.jpg" << "Trimlet";
-    QTest::newRow("Targa") << "bad.tga" << "Trimlet";
+    QTest::newRow("bitmap: the reader's reason, captioned Error") << "bad.bmp"
+                                                                  << "Error";
+    QTest::newRow("PNG") << "bad.png"
+                         << "Trimlet";
+    QTest::newRow("JPEG") << "bad.jpg"
+                          << "Trimlet";
+    QTest::newRow("Targa") << "bad.tga"
+                           << "Trimlet";
   }
   void unreadableFiles() {
     QFETCH(QString, name);
@@ -256,10 +260,14 @@ class PreviewPaneTest : public QObject {
     QTest::addColumn<bool>("treeFindsIt");
     QTest::addColumn<QString>("asked");
     QTest::addColumn<QString>("afterwards");
-    QTest::newRow("nested") << "/pics/old/" << true << "/pics/" << "/pics/";
-    QTest::newRow("not found: unchanged") << "/pics/old/" << false << "/pics/" << "/pics/old/";
-    QTest::newRow("below the root") << "/pics/" << true << "/" << "/";
-    QTest::newRow("the root") << "/" << true << "/" << "/";
+    QTest::newRow("nested") << "/pics/old/" << true << "/pics/"
+                            << "/pics/";
+    QTest::newRow("not found: unchanged") << "/pics/old/" << false << "/pics/"
+                                          << "/pics/old/";
+    QTest::newRow("below the root") << "/pics/" << true << "/"
+                                    << "/";
+    QTest::newRow("the root") << "/" << true << "/"
+                              << "/";
   }
   void parentFolder() {
     QFETCH(QString, current);

@@ -21,7 +21,9 @@ const QRgb kGrey = qRgb(128, 128, 128);
 const Rgb kBlue{0, 0, 255};
 const Rgb kRed{255, 0, 0};
 
-QImage shot(QWidget& widget) { return widget.grab().toImage().convertToFormat(QImage::Format_RGB32); }
+QImage shot(QWidget& widget) {
+  return widget.grab().toImage().convertToFormat(QImage::Format_RGB32);
+}
 
 // Every pixel of the widget is grey; otherwise the first that is not.
 QString firstNonGrey(const QImage& image) {
@@ -58,9 +60,9 @@ class PreviewViewTest : public QObject {
     rig = std::make_unique<Rig>();
     // Quadrants: the picture's top-left is yellow, its bottom-right cyan.
     rig->openPicture("pic.png", picture(200, 100, [](int x, int y) {
-      if (y < 50) return x < 100 ? Rgb{255, 255, 0} : Rgb{255, 0, 255};
-      return x < 100 ? Rgb{0, 0, 0} : Rgb{0, 255, 255};
-    }));
+                       if (y < 50) return x < 100 ? Rgb{255, 255, 0} : Rgb{255, 0, 255};
+                       return x < 100 ? Rgb{0, 0, 0} : Rgb{0, 255, 255};
+                     }));
     const QImage image = shot(rig->sourceView());
     QCOMPARE(rgbText(image.pixel(40, 95)), rgbText(qRgb(255, 255, 0)));
     QCOMPARE(rgbText(image.pixel(239, 194)), rgbText(qRgb(0, 255, 255)));
@@ -75,8 +77,8 @@ class PreviewViewTest : public QObject {
     rig = std::make_unique<Rig>();
     // One-pixel black and white columns, shrunk to 278 of 1001 columns.
     rig->openPicture("stripes.png", picture(1001, 300, [](int x, int) {
-      return x % 2 == 0 ? Rgb{0, 0, 0} : Rgb{255, 255, 255};
-    }));
+                       return x % 2 == 0 ? Rgb{0, 0, 0} : Rgb{255, 255, 255};
+                     }));
     const ViewRect d = rig->d();
     QCOMPARE(d.width(), 278);
     const QImage image = shot(rig->sourceView());
@@ -202,13 +204,11 @@ class PreviewViewTest : public QObject {
     QTest::addColumn<QRgb>("colour");
     // Column 0 yellow, column 199 green, the rest grey-blue.
     QTest::newRow("on D.left: nothing") << QPoint(40, 120) << false << QRgb(0);
-    QTest::newRow("one right of D.left: column 0") << QPoint(41, 120) << true
-                                                   << qRgb(255, 255, 0);
+    QTest::newRow("one right of D.left: column 0") << QPoint(41, 120) << true << qRgb(255, 255, 0);
     QTest::newRow("on D.right: the last column") << QPoint(240, 120) << true << qRgb(0, 255, 0);
     QTest::newRow("past D.right: nothing") << QPoint(241, 120) << false << QRgb(0);
     QTest::newRow("on D.top: nothing") << QPoint(100, 95) << false << QRgb(0);
-    QTest::newRow("on D.bottom: the last row") << QPoint(100, 195) << true
-                                               << qRgb(60, 70, 80);
+    QTest::newRow("on D.bottom: the last row") << QPoint(100, 195) << true << qRgb(60, 70, 80);
     QTest::newRow("the grey margin: nothing") << QPoint(10, 10) << false << QRgb(0);
   }
   void pickBounds() {
@@ -218,10 +218,10 @@ class PreviewViewTest : public QObject {
     rig = std::make_unique<Rig>();
     rig->sourceView().SetPickMode(1);
     rig->openPicture("edges.png", picture(200, 100, [](int x, int) {
-      if (x == 0) return Rgb{255, 255, 0};
-      if (x == 199) return Rgb{0, 255, 0};
-      return Rgb{60, 70, 80};
-    }));
+                       if (x == 0) return Rgb{255, 255, 0};
+                       if (x == 199) return Rgb{0, 255, 0};
+                       return Rgb{60, 70, 80};
+                     }));
     const Rgb before = rig->settings.fields().backgroundColor;
     rig->press(at);
     rig->release(at);

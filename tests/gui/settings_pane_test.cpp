@@ -8,8 +8,8 @@
 #include "app/base/kivo_app.h"
 #include "app_test_fakes.h"
 #include "engine/settings/settings_keys.h"
-#include "settings/panel/form_rmiddle.h"
 #include "settings/model/panel_ids.h"
+#include "settings/panel/form_rmiddle.h"
 #include "settings/panel/settings_summary.h"
 
 using namespace trimlet;
@@ -20,13 +20,12 @@ namespace {
 
 using Ids = std::vector<int>;
 
-const Ids kManualControls = {kCropXEdit,           kCropYEdit,         kCropWidthEdit,
-                             kCropHeightEdit,      kFlipHorizontalCheck, kFlipVerticalCheck,
-                             kFixedRatioCheck,     kRotationEdit};
-const Ids kAutoControls = {kCropColorButton, kNoiseFilteringButton, kToleranceEdit,
-                           kToleranceSpin};
-const Ids kEdgeControls = {kEdgeSideList, kCutValueEdit, kCutValueSpin,  kCutUnitList,
-                           kFrameColorButton, kInwardRadio, kOutwardRadio, kAdditiveButton};
+const Ids kManualControls = {kCropXEdit,       kCropYEdit,           kCropWidthEdit,
+                             kCropHeightEdit,  kFlipHorizontalCheck, kFlipVerticalCheck,
+                             kFixedRatioCheck, kRotationEdit};
+const Ids kAutoControls = {kCropColorButton, kNoiseFilteringButton, kToleranceEdit, kToleranceSpin};
+const Ids kEdgeControls = {kEdgeSideList,     kCutValueEdit, kCutValueSpin, kCutUnitList,
+                           kFrameColorButton, kInwardRadio,  kOutwardRadio, kAdditiveButton};
 
 // "on" when every id is enabled, "off" when none is, else the ids that are.
 QString stateOf(const PanelEnables& enables, const Ids& ids) {
@@ -49,16 +48,38 @@ class SettingsPaneTest : public QObject {
     MemoryProfileStore store;
     CFormRMiddle pane(nullptr, &store);
     std::vector<std::string> names;
-    for (const std::string& entry : store.readLog()) names.push_back(entry.substr(entry.find('/') + 1));
-    QCOMPARE(names, (std::vector<std::string>{
-                        "Cut Value", "Tolerance", "Fixed Width", "Fixed Height",
-                        "FixedRatio Height", "FixedRatio Width", "Cropping Mode", "Edge Check",
-                        "Fixed Ratio", "FlipHorizontal", "FlipVertical", "Fixed Size",
-                        "FillColor Check", "Size Mode", "CropX", "CropY", "CropWidth",
-                        "CropHeight", "Rotation Degree", "Decimal Point of Ratio Width",
-                        "Decimal Point of Ratio Height", "Sign of Rotation Degree",
-                        "Decimal Point", "Filter Size", "Noise Threshold", "Sel Side",
-                        "Side Pixel", "Edge Type", "Cut Type", "Cut Direction"}));
+    for (const std::string& entry : store.readLog())
+      names.push_back(entry.substr(entry.find('/') + 1));
+    QCOMPARE(names, (std::vector<std::string>{"Cut Value",
+                                              "Tolerance",
+                                              "Fixed Width",
+                                              "Fixed Height",
+                                              "FixedRatio Height",
+                                              "FixedRatio Width",
+                                              "Cropping Mode",
+                                              "Edge Check",
+                                              "Fixed Ratio",
+                                              "FlipHorizontal",
+                                              "FlipVertical",
+                                              "Fixed Size",
+                                              "FillColor Check",
+                                              "Size Mode",
+                                              "CropX",
+                                              "CropY",
+                                              "CropWidth",
+                                              "CropHeight",
+                                              "Rotation Degree",
+                                              "Decimal Point of Ratio Width",
+                                              "Decimal Point of Ratio Height",
+                                              "Sign of Rotation Degree",
+                                              "Decimal Point",
+                                              "Filter Size",
+                                              "Noise Threshold",
+                                              "Sel Side",
+                                              "Side Pixel",
+                                              "Edge Type",
+                                              "Cut Type",
+                                              "Cut Direction"}));
   }
 
   void firstStartDefaults() {
@@ -191,10 +212,18 @@ class SettingsPaneTest : public QObject {
     QTest::addColumn<QString>("manual");
     QTest::addColumn<QString>("ratio");
     QTest::addColumn<QString>("autoGroup");
-    QTest::newRow("auto") << 0 << 0 << 1 << "off" << "off" << "on";
-    QTest::newRow("manual without ratio") << 1 << 1 << 0 << "on" << "off" << "off";
-    QTest::newRow("manual with ratio") << 1 << 1 << 1 << "on" << "on" << "off";
-    QTest::newRow("manual asked, field still auto") << 1 << 0 << 1 << "on" << "off" << "off";
+    QTest::newRow("auto") << 0 << 0 << 1 << "off"
+                          << "off"
+                          << "on";
+    QTest::newRow("manual without ratio") << 1 << 1 << 0 << "on"
+                                          << "off"
+                                          << "off";
+    QTest::newRow("manual with ratio") << 1 << 1 << 1 << "on"
+                                       << "on"
+                                       << "off";
+    QTest::newRow("manual asked, field still auto") << 1 << 0 << 1 << "on"
+                                                    << "off"
+                                                    << "off";
   }
 
   void enableForMode() {
@@ -225,10 +254,22 @@ class SettingsPaneTest : public QObject {
     QTest::addColumn<QString>("sizeRadios");
     QTest::addColumn<QString>("widthHeight");
     QTest::addColumn<QString>("sideLength");
-    QTest::newRow("plain") << 0 << 0 << 0 << "off" << "off" << "off" << "off";
-    QTest::newRow("edge on") << 1 << 0 << 0 << "on" << "off" << "off" << "off";
-    QTest::newRow("fixed W x H") << 0 << 1 << 0 << "off" << "on" << "on" << "off";
-    QTest::newRow("fixed side") << 0 << 1 << 1 << "off" << "on" << "off" << "on";
+    QTest::newRow("plain") << 0 << 0 << 0 << "off"
+                           << "off"
+                           << "off"
+                           << "off";
+    QTest::newRow("edge on") << 1 << 0 << 0 << "on"
+                             << "off"
+                             << "off"
+                             << "off";
+    QTest::newRow("fixed W x H") << 0 << 1 << 0 << "off"
+                                 << "on"
+                                 << "on"
+                                 << "off";
+    QTest::newRow("fixed side") << 0 << 1 << 1 << "off"
+                                << "on"
+                                << "off"
+                                << "on";
   }
 
   void enableForCurrentImage() {
@@ -260,8 +301,10 @@ class SettingsPaneTest : public QObject {
   void initialUpdateDisablesWithoutAFile_data() {
     QTest::addColumn<QString>("selected");
     QTest::addColumn<QString>("radios");
-    QTest::newRow("no file chosen") << "" << "off";
-    QTest::newRow("a file chosen") << "a.jpg" << "on";
+    QTest::newRow("no file chosen") << ""
+                                    << "off";
+    QTest::newRow("a file chosen") << "a.jpg"
+                                   << "on";
   }
 
   void initialUpdateDisablesWithoutAFile() {
@@ -297,7 +340,8 @@ class SettingsPaneTest : public QObject {
     QTest::addColumn<int>("line");
     QTest::addColumn<QString>("text");
     QTest::newRow("auto crop") << "" << 0 << "Auto Crop";
-    QTest::newRow("manual crop") << "manual" << 0 << "Manual Crop, 10, 20, 300 x 200, rotation -12.25 deg.";
+    QTest::newRow("manual crop") << "manual" << 0
+                                 << "Manual Crop, 10, 20, 300 x 200, rotation -12.25 deg.";
     QTest::newRow("tolerance, normalised") << "tolerance 250" << 1 << "100";
     QTest::newRow("filter, normalised") << "filter 8" << 2 << "9 x 9, threshold 6";
     QTest::newRow("edge off") << "" << 3 << "Off";

@@ -97,8 +97,7 @@ class SettingsPanelTest : public QObject {
     p.form->EnableForCurrentImage();
     p.control<QAbstractButton>(kFixedSizeCheck)->click();
     p.typeAndEnter(kFixedWidthEdit, "5000");
-    QCOMPARE(p.messageTexts(),
-             QStringList{"The width of a fixed area must be smaller than 4000."});
+    QCOMPARE(p.messageTexts(), QStringList{"The width of a fixed area must be smaller than 4000."});
     QCOMPARE(p.form->fields().fixedWidth, 0);
     QCOMPARE(p.edit(kFixedWidthEdit)->text(), QStringLiteral("0"));
     // Leaving the field takes 5000 while Fixed Size is on.
@@ -126,8 +125,7 @@ class SettingsPanelTest : public QObject {
       size->setText(QStringLiteral("7"));
       QFocusEvent out(QEvent::FocusOut, Qt::TabFocusReason);
       QApplication::sendEvent(size, &out);
-      dialog.findChild<QPushButton*>(cancel ? QStringLiteral("2") : QStringLiteral("1"))
-          ->click();
+      dialog.findChild<QPushButton*>(cancel ? QStringLiteral("2") : QStringLiteral("1"))->click();
       return dialog.result();
     });
     p.control<QAbstractButton>(kNoiseFilteringButton)->click();
@@ -169,19 +167,36 @@ class SettingsPanelTest : public QObject {
   void everyControlHasItsAccessibleName() {
     PanelRig p;
     const std::vector<std::pair<int, const char*>> names = {
-        {kManualCropRadio, "Manual Crop"}, {kAutoCropRadio, "Auto Crop"},
-        {kFixedRatioCheck, "Fixed Ratio"}, {kFlipHorizontalCheck, "Horizontal"},
-        {kFlipVerticalCheck, "Vertical"}, {kNoiseFilteringButton, "Noise Filtering"},
-        {kEdgeCheck, "Crop / Add Edge"}, {kAdditiveButton, "Additive"},
-        {kInwardRadio, "Inward"}, {kOutwardRadio, "Outward"}, {kFixedSizeCheck, "Fixed Size"},
-        {kCropColorButton, "Crop Color"}, {kFrameColorButton, "Frame Color"},
-        {kFillColorButton, "Fill Color"}, {kCropXEdit, "Crop X"}, {kCropYEdit, "Crop Y"},
-        {kCropWidthEdit, "Crop W"}, {kCropHeightEdit, "Crop H"}, {kRatioWidthEdit, "Ratio W"},
-        {kRatioHeightEdit, "Ratio H"}, {kRotationEdit, "Rotation"},
-        {kToleranceEdit, "Tolerance"}, {kEdgeSideList, "Side"}, {kCutValueEdit, "Cut Value"},
-        {kCutUnitList, "Unit"}, {kSizeWidthHeightRadio, "Width and Height"},
-        {kFixedWidthEdit, "Fixed W"}, {kFixedHeightEdit, "Fixed H"},
-        {kSideLengthRadio, "Side Length"}, {kSideList, "Long or Short"},
+        {kManualCropRadio, "Manual Crop"},
+        {kAutoCropRadio, "Auto Crop"},
+        {kFixedRatioCheck, "Fixed Ratio"},
+        {kFlipHorizontalCheck, "Horizontal"},
+        {kFlipVerticalCheck, "Vertical"},
+        {kNoiseFilteringButton, "Noise Filtering"},
+        {kEdgeCheck, "Crop / Add Edge"},
+        {kAdditiveButton, "Additive"},
+        {kInwardRadio, "Inward"},
+        {kOutwardRadio, "Outward"},
+        {kFixedSizeCheck, "Fixed Size"},
+        {kCropColorButton, "Crop Color"},
+        {kFrameColorButton, "Frame Color"},
+        {kFillColorButton, "Fill Color"},
+        {kCropXEdit, "Crop X"},
+        {kCropYEdit, "Crop Y"},
+        {kCropWidthEdit, "Crop W"},
+        {kCropHeightEdit, "Crop H"},
+        {kRatioWidthEdit, "Ratio W"},
+        {kRatioHeightEdit, "Ratio H"},
+        {kRotationEdit, "Rotation"},
+        {kToleranceEdit, "Tolerance"},
+        {kEdgeSideList, "Side"},
+        {kCutValueEdit, "Cut Value"},
+        {kCutUnitList, "Unit"},
+        {kSizeWidthHeightRadio, "Width and Height"},
+        {kFixedWidthEdit, "Fixed W"},
+        {kFixedHeightEdit, "Fixed H"},
+        {kSideLengthRadio, "Side Length"},
+        {kSideList, "Long or Short"},
         {kSidePixelEdit, "Pixels"}};
     for (const auto& [id, name] : names) {
       QWidget* w = p.form->findChild<QWidget*>(QString::number(id));

@@ -31,8 +31,8 @@ class ShellRulesTest : public QObject {
     QTest::newRow("no width") << 100 << 50 << 100 << 650 << QRect(0, 0, 1024, 768);
     QTest::newRow("negative height") << 0 << 700 << 800 << 100 << QRect(0, 0, 1024, 768);
     QTest::newRow("too wide") << 0 << 0 << 40000 << 600 << QRect(0, 0, 1024, 768);
-    QTest::newRow("difference beyond int") << INT_MIN << 0 << INT_MAX << 600
-                                           << QRect(0, 0, 1024, 768);
+    QTest::newRow("difference beyond int")
+        << INT_MIN << 0 << INT_MAX << 600 << QRect(0, 0, 1024, 768);
     QTest::newRow("one pixel") << 5 << 5 << 6 << 6 << QRect(5, 5, 1, 1);
   }
 
@@ -49,12 +49,11 @@ class ShellRulesTest : public QObject {
     QTest::addColumn<QRect>("rect");
     QTest::addColumn<QRect>("kept");
     QTest::newRow("on the first screen") << QRect(10, 10, 800, 600) << QRect(10, 10, 800, 600);
-    QTest::newRow("on the second screen") << QRect(1500, 10, 800, 600)
-                                          << QRect(1500, 10, 800, 600);
-    QTest::newRow("partly on a screen") << QRect(-700, -500, 800, 600)
-                                        << QRect(-700, -500, 800, 600);
-    QTest::newRow("on a screen that has gone") << QRect(5000, 3000, 800, 600)
-                                               << QRect(0, 0, 800, 600);
+    QTest::newRow("on the second screen") << QRect(1500, 10, 800, 600) << QRect(1500, 10, 800, 600);
+    QTest::newRow("partly on a screen")
+        << QRect(-700, -500, 800, 600) << QRect(-700, -500, 800, 600);
+    QTest::newRow("on a screen that has gone")
+        << QRect(5000, 3000, 800, 600) << QRect(0, 0, 800, 600);
   }
 
   void keepOnScreens() {
@@ -75,8 +74,8 @@ class ShellRulesTest : public QObject {
     const QSize large(1920, 1080);
     QTest::newRow("first run, large screen") << large << 0 << 1024 << 768 << 0 << false;
     QTest::newRow("first run, 1024 x 768 screen") << small << 0 << 1024 << 768 << 0 << true;
-    QTest::newRow("1024 x 768 moved, 1024 x 768 screen") << small << 200 << 1224 << 768 << 0
-                                                         << true;
+    QTest::newRow("1024 x 768 moved, 1024 x 768 screen")
+        << small << 200 << 1224 << 768 << 0 << true;
     QTest::newRow("smaller frame, 1024 x 768 screen") << small << 0 << 1000 << 768 << 0 << false;
     QTest::newRow("ended maximised") << large << 0 << 800 << 600 << 1 << true;
     QTest::newRow("any non-zero flag") << large << 0 << 800 << 600 << 5 << true;
@@ -130,10 +129,9 @@ class ShellRulesTest : public QObject {
     QCOMPARE(info.right, 1024);
     QCOMPARE(info.bottom, 768);
     QCOMPARE(info.maximized, 0);
-    QCOMPARE(store.readLog(),
-             (std::vector<std::string>{"Window Info/Maximized", "Window Info/right",
-                                       "Window Info/left", "Window Info/bottom",
-                                       "Window Info/top"}));
+    QCOMPARE(store.readLog(), (std::vector<std::string>{"Window Info/Maximized",
+                                                        "Window Info/right", "Window Info/left",
+                                                        "Window Info/bottom", "Window Info/top"}));
   }
 
   void windowInfoRoundTrip() {
@@ -174,10 +172,14 @@ class ShellRulesTest : public QObject {
   void folderOfPath_data() {
     QTest::addColumn<QString>("path");
     QTest::addColumn<QString>("folder");
-    QTest::newRow("file in a folder") << "/home/ann/Pics/a.jpg" << "/home/ann/Pics/";
-    QTest::newRow("file at the root") << "/a.jpg" << "/";
-    QTest::newRow("no folder") << "a.jpg" << "";
-    QTest::newRow("empty") << "" << "";
+    QTest::newRow("file in a folder") << "/home/ann/Pics/a.jpg"
+                                      << "/home/ann/Pics/";
+    QTest::newRow("file at the root") << "/a.jpg"
+                                      << "/";
+    QTest::newRow("no folder") << "a.jpg"
+                               << "";
+    QTest::newRow("empty") << ""
+                           << "";
   }
 
   void folderOfPath() {
@@ -199,22 +201,21 @@ class ShellRulesTest : public QObject {
     QTest::newRow("nothing") << QStringList{"trimlet"} << int(CommandLine::kRun) << "";
     QTest::newRow("a folder") << QStringList{"trimlet", "<dir>"} << int(CommandLine::kRun)
                               << "<dir>";
-    QTest::newRow("a folder with a slash") << QStringList{"trimlet", "<dir>/"}
-                                           << int(CommandLine::kRun) << "<dir>";
-    QTest::newRow("a missing folder") << QStringList{"trimlet", "<dir>/gone"}
-                                      << int(CommandLine::kFailed) << "";
-    QTest::newRow("a file") << QStringList{"trimlet", "<dir>/file.jpg"}
-                            << int(CommandLine::kFailed) << "";
+    QTest::newRow("a folder with a slash")
+        << QStringList{"trimlet", "<dir>/"} << int(CommandLine::kRun) << "<dir>";
+    QTest::newRow("a missing folder")
+        << QStringList{"trimlet", "<dir>/gone"} << int(CommandLine::kFailed) << "";
+    QTest::newRow("a file") << QStringList{"trimlet", "<dir>/file.jpg"} << int(CommandLine::kFailed)
+                            << "";
     QTest::newRow("two folders") << QStringList{"trimlet", "<dir>", "<dir>"}
                                  << int(CommandLine::kFailed) << "";
-    QTest::newRow("unknown option") << QStringList{"trimlet", "--frobnicate"}
-                                    << int(CommandLine::kFailed) << "";
-    QTest::newRow("help") << QStringList{"trimlet", "--help"} << int(CommandLine::kPrinted)
-                          << "";
-    QTest::newRow("help with Qt's options") << QStringList{"trimlet", "--help-all"}
-                                           << int(CommandLine::kPrinted) << "";
-    QTest::newRow("version") << QStringList{"trimlet", "--version"}
-                             << int(CommandLine::kPrinted) << "";
+    QTest::newRow("unknown option")
+        << QStringList{"trimlet", "--frobnicate"} << int(CommandLine::kFailed) << "";
+    QTest::newRow("help") << QStringList{"trimlet", "--help"} << int(CommandLine::kPrinted) << "";
+    QTest::newRow("help with Qt's options")
+        << QStringList{"trimlet", "--help-all"} << int(CommandLine::kPrinted) << "";
+    QTest::newRow("version") << QStringList{"trimlet", "--version"} << int(CommandLine::kPrinted)
+                             << "";
   }
 
   void commandLine() {

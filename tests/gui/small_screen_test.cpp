@@ -20,9 +20,7 @@ class SmallScreenTest : public QObject {
   Q_OBJECT
 
  private slots:
-  void screenIsSmall() {
-    QCOMPARE(QGuiApplication::primaryScreen()->size(), QSize(1024, 768));
-  }
+  void screenIsSmall() { QCOMPARE(QGuiApplication::primaryScreen()->size(), QSize(1024, 768)); }
 
   void placement_data() {
     QTest::addColumn<int>("right");

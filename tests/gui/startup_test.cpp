@@ -11,8 +11,8 @@
 #include <QtTest>
 #include <memory>
 
-#include "app/command_ids.h"
 #include "app/base/message_box.h"
+#include "app/command_ids.h"
 #include "app/kivo_program.h"
 #include "app/main_frame.h"
 #include "app_test_fakes.h"

@@ -201,7 +201,8 @@ TEST_P(FailingWriter, LeavesTheOldFileByteIdentical) {
   EXPECT_FALSE(written.ok());
   EXPECT_FALSE(written.reason().empty());
   EXPECT_EQ(readFileBytes(target), kOldContent);
-  EXPECT_EQ(folderEntries(dir.path()), std::vector<std::string>{"out." + std::string(GetParam().name)});
+  EXPECT_EQ(folderEntries(dir.path()),
+            std::vector<std::string>{"out." + std::string(GetParam().name)});
 
   // The same write without the limit replaces the file.
   ASSERT_TRUE(GetParam().write(target, image).ok());
@@ -212,20 +213,21 @@ TEST_P(FailingWriter, LeavesTheOldFileByteIdentical) {
 TEST_P(FailingWriter, MissingFolderWritesNothing) {
   TempDir dir;
   ImageBuffer image = test::solidImage(3, 3, {1, 2, 3});
-  const Status written =
-      GetParam().write(dir.file("missing/out.") + GetParam().name, image);
+  const Status written = GetParam().write(dir.file("missing/out.") + GetParam().name, image);
   EXPECT_FALSE(written.ok());
   EXPECT_TRUE(folderEntries(dir.path()).empty());
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Writers, FailingWriter,
-    ::testing::Values(
-        WriterCase{"jpg", [](const std::string& p, const ImageBuffer& i) { return writeJpeg(p, i, 95); }},
-        WriterCase{"png", [](const std::string& p, const ImageBuffer& i) { return writePng(p, i); }},
-        WriterCase{"PNG", [](const std::string& p, const ImageBuffer& i) {
-                     return writeImageFile(SourceFormat::kPng, p, i, WriteOptions());
-                   }}),
+    ::testing::Values(WriterCase{"jpg", [](const std::string& p,
+                                           const ImageBuffer& i) { return writeJpeg(p, i, 95); }},
+                      WriterCase{"png", [](const std::string& p,
+                                           const ImageBuffer& i) { return writePng(p, i); }},
+                      WriterCase{"PNG",
+                                 [](const std::string& p, const ImageBuffer& i) {
+                                   return writeImageFile(SourceFormat::kPng, p, i, WriteOptions());
+                                 }}),
     [](const ::testing::TestParamInfo<WriterCase>& info) {
       return std::string(info.param.name) + std::to_string(info.index);
     });

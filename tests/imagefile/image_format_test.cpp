@@ -26,16 +26,17 @@ TEST_P(SourceFormatFromName, LastThreeCharactersUpperCased) {
 
 INSTANTIATE_TEST_SUITE_P(
     Names, SourceFormatFromName,
-    ::testing::Values(NameCase{"photo.JPG", SourceFormat::kJpeg}, NameCase{"photo.jpg", SourceFormat::kJpeg},
-                      NameCase{"photo.Jpg", SourceFormat::kJpeg}, NameCase{"photo.jpeg", SourceFormat::kNone},
-                      NameCase{"xjpg", SourceFormat::kJpeg}, NameCase{"jpg", SourceFormat::kJpeg},
-                      NameCase{"pg", SourceFormat::kNone}, NameCase{"", SourceFormat::kNone},
-                      NameCase{"scan.tga", SourceFormat::kTarga}, NameCase{"scan.TgA", SourceFormat::kTarga},
-                      NameCase{"old.bmp", SourceFormat::kBitmap}, NameCase{"old.BMP", SourceFormat::kBitmap},
-                      NameCase{"shot.png", SourceFormat::kPng}, NameCase{"shot.PNG", SourceFormat::kPng},
-                      NameCase{"/pictures/a.b/shot.png", SourceFormat::kPng},
-                      NameCase{"shot.png.txt", SourceFormat::kNone}, NameCase{"shot.gif", SourceFormat::kNone},
-                      NameCase{"shot.pn", SourceFormat::kNone}, NameCase{"shot.png ", SourceFormat::kNone}));
+    ::testing::Values(
+        NameCase{"photo.JPG", SourceFormat::kJpeg}, NameCase{"photo.jpg", SourceFormat::kJpeg},
+        NameCase{"photo.Jpg", SourceFormat::kJpeg}, NameCase{"photo.jpeg", SourceFormat::kNone},
+        NameCase{"xjpg", SourceFormat::kJpeg}, NameCase{"jpg", SourceFormat::kJpeg},
+        NameCase{"pg", SourceFormat::kNone}, NameCase{"", SourceFormat::kNone},
+        NameCase{"scan.tga", SourceFormat::kTarga}, NameCase{"scan.TgA", SourceFormat::kTarga},
+        NameCase{"old.bmp", SourceFormat::kBitmap}, NameCase{"old.BMP", SourceFormat::kBitmap},
+        NameCase{"shot.png", SourceFormat::kPng}, NameCase{"shot.PNG", SourceFormat::kPng},
+        NameCase{"/pictures/a.b/shot.png", SourceFormat::kPng},
+        NameCase{"shot.png.txt", SourceFormat::kNone}, NameCase{"shot.gif", SourceFormat::kNone},
+        NameCase{"shot.pn", SourceFormat::kNone}, NameCase{"shot.png ", SourceFormat::kNone}));
 
 struct ExtensionCase {
   OutputFormat outputFormat;

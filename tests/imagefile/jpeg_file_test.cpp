@@ -108,9 +108,19 @@ TEST_P(JpegFromMagick, ChannelsAndPixelsMatchItsDecoding) {
   const MagickJpegCase& c = GetParam();
   TempDir dir;
   const std::string path = dir.file("in.jpg");
-  std::vector<std::string> args{"-size", "24x16", "gradient:#e01030-#20c0f0", "(", "-size",
-                                "24x16", "gradient:#000000-#ffff00", "-rotate", "90", ")",
-                                "-compose", "multiply", "-composite"};
+  std::vector<std::string> args{"-size",
+                                "24x16",
+                                "gradient:#e01030-#20c0f0",
+                                "(",
+                                "-size",
+                                "24x16",
+                                "gradient:#000000-#ffff00",
+                                "-rotate",
+                                "90",
+                                ")",
+                                "-compose",
+                                "multiply",
+                                "-composite"};
   args.insert(args.end(), c.convertArguments.begin(), c.convertArguments.end());
   args.push_back(path);
   std::string errors;
@@ -138,8 +148,11 @@ INSTANTIATE_TEST_SUITE_P(
                       // CMYK: both sides turn ink into light by the same
                       // product; they round it a little differently.
                       MagickJpegCase{"Cmyk", {"-colorspace", "CMYK"}, 3, 1},
-                      MagickJpegCase{"CmykProgressive", {"-colorspace", "CMYK", "-interlace", "JPEG"}, 3, 1}),
-    [](const ::testing::TestParamInfo<MagickJpegCase>& info) { return std::string(info.param.name); });
+                      MagickJpegCase{
+                          "CmykProgressive", {"-colorspace", "CMYK", "-interlace", "JPEG"}, 3, 1}),
+    [](const ::testing::TestParamInfo<MagickJpegCase>& info) {
+      return std::string(info.param.name);
+    });
 
 // The colour of a CMYK file is right, not just equal to another decoder's:
 // pure cyan ink on white paper is cyan light.
@@ -147,8 +160,8 @@ TEST(JpegCmyk, InkBecomesTheRightColour) {
   TRIMLET_REQUIRE_MAGICK();
   TempDir dir;
   const std::string path = dir.file("cyan.jpg");
-  ASSERT_TRUE(test::magickConvert({"-size", "16x16", "xc:#00ffff", "-colorspace", "CMYK",
-                                   "-quality", "100", path}));
+  ASSERT_TRUE(test::magickConvert(
+      {"-size", "16x16", "xc:#00ffff", "-colorspace", "CMYK", "-quality", "100", path}));
   auto image = readJpeg(path);
   ASSERT_TRUE(image.ok()) << image.reason();
   ASSERT_EQ(image->channels(), 3);
@@ -190,7 +203,8 @@ Bytes claimSize(Bytes file, uint16_t width, uint16_t height) {
 // The last scan of a progressive file repeated until there are far too many.
 Bytes manyScans(const Bytes& file) {
   size_t last = std::string::npos;
-  for (size_t at = findMarker(file, 0xDA); at != std::string::npos; at = findMarker(file, 0xDA, at + 2))
+  for (size_t at = findMarker(file, 0xDA); at != std::string::npos;
+       at = findMarker(file, 0xDA, at + 2))
     last = at;
   const size_t end = findMarker(file, 0xD9, last);
   if (last == std::string::npos || end == std::string::npos) return {};
@@ -205,7 +219,8 @@ Bytes manyScans(const Bytes& file) {
 // marker), or npos.
 std::pair<size_t, size_t> largestScan(const Bytes& file) {
   std::pair<size_t, size_t> best{std::string::npos, std::string::npos};
-  for (size_t at = findMarker(file, 0xDA); at != std::string::npos; at = findMarker(file, 0xDA, at + 2)) {
+  for (size_t at = findMarker(file, 0xDA); at != std::string::npos;
+       at = findMarker(file, 0xDA, at + 2)) {
     // Markers inside scan data are FF 00 (stuffing) or restart markers.
     size_t end = at + 2;
     for (; end + 1 < file.size(); ++end)
@@ -269,23 +284,27 @@ TEST_P(JpegRefused, GivesNoImageAndTheLibrarysReason) {
 INSTANTIATE_TEST_SUITE_P(
     BadFiles, JpegRefused,
     ::testing::Values(
-        RefusedCase{"Truncated", [](const Bytes& f) { return Bytes(f.begin(), f.begin() + f.size() / 2); },
+        RefusedCase{"Truncated",
+                    [](const Bytes& f) { return Bytes(f.begin(), f.begin() + f.size() / 2); },
                     "Premature end of JPEG file"},
         // Cut before the frame: the library finds no picture.
-        RefusedCase{"TruncatedInHeader", [](const Bytes& f) { return Bytes(f.begin(), f.begin() + 40); },
+        RefusedCase{"TruncatedInHeader",
+                    [](const Bytes& f) { return Bytes(f.begin(), f.begin() + 40); },
                     "contains no image"},
         RefusedCase{"TruncatedProgressive", cutInsideLargestScan, "Premature end of JPEG file"},
         RefusedCase{"Garbage",
                     [](const Bytes& f) {
                       Bytes g(f.size());
-                      for (size_t i = 0; i < g.size(); ++i) g[i] = static_cast<uint8_t>(i * 37 + 11);
+                      for (size_t i = 0; i < g.size(); ++i)
+                        g[i] = static_cast<uint8_t>(i * 37 + 11);
                       return g;
                     },
                     "Not a JPEG file"},
         RefusedCase{"Empty", [](const Bytes&) { return Bytes(); }, "Empty input file"},
-        RefusedCase{"PngNamedJpg",
-                    [](const Bytes&) { return Bytes{0x89, 'P', 'N', 'G', 0x0D, 0x0A, 0x1A, 0x0A, 0, 0}; },
-                    "Not a JPEG file"},
+        RefusedCase{
+            "PngNamedJpg",
+            [](const Bytes&) { return Bytes{0x89, 'P', 'N', 'G', 0x0D, 0x0A, 0x1A, 0x0A, 0, 0}; },
+            "Not a JPEG file"},
         RefusedCase{"NoFrame",
                     [](const Bytes& f) {
                       // Start of image, then straight to the end marker.
@@ -305,15 +324,17 @@ INSTANTIATE_TEST_SUITE_P(
         // after the first rows, and the read stops there.
         RefusedCase{"HugeClaim", [](const Bytes& f) { return claimSize(f, 20000, 20000); },
                     "premature end of data segment"},
-        RefusedCase{"ZeroHeightProgressive", [](const Bytes& f) { return claimSize(f, 16, 0); }, ""},
+        RefusedCase{"ZeroHeightProgressive", [](const Bytes& f) { return claimSize(f, 16, 0); },
+                    ""},
         // A few hundred bytes claiming 20000 x 20000 progressive: libjpeg
         // would need 2.4 GB of coefficients; its memory cap refuses it.
-        RefusedCase{"HugeClaimProgressive", [](const Bytes& f) { return claimSize(f, 20000, 20000); },
+        RefusedCase{"HugeClaimProgressive",
+                    [](const Bytes& f) { return claimSize(f, 20000, 20000); },
                     "Backing store not supported"},
         // Beyond the 2^31-byte image limit: refused before anything is
         // allocated.
-        RefusedCase{"BeyondSizeLimitProgressive", [](const Bytes& f) { return claimSize(f, 60000, 60000); },
-                    "too large"},
+        RefusedCase{"BeyondSizeLimitProgressive",
+                    [](const Bytes& f) { return claimSize(f, 60000, 60000); }, "too large"},
         RefusedCase{"TooManyScansProgressive", manyScans, "too many scans"}),
     [](const ::testing::TestParamInfo<RefusedCase>& info) { return std::string(info.param.name); });
 

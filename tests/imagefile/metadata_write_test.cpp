@@ -34,7 +34,9 @@ class ResultMetadata : public ::testing::TestWithParam<WriteCase> {};
 
 TEST_P(ResultMetadata, CarriesProfileAndUpdatedCameraData) {
   test::TempDir dir;
-  const std::string path = dir.file(std::string("out") + outputExtension(static_cast<OutputFormat>(static_cast<int>(GetParam().format))));
+  const std::string path =
+      dir.file(std::string("out") +
+               outputExtension(static_cast<OutputFormat>(static_cast<int>(GetParam().format))));
   std::vector<std::string> warnings;
   const Status written =
       writeImageFileWithMetadata(GetParam().format, path, test::patternImage(10, 7, 3),
@@ -76,8 +78,9 @@ INSTANTIATE_TEST_SUITE_P(Formats, ResultMetadata,
 // Each chunk once, before the picture data, so every reader finds it.
 TEST(ResultMetadata, PngChunksComeOnceBeforeThePictureData) {
   test::TempDir dir;
-  ASSERT_TRUE(writeImageFileWithMetadata(SourceFormat::kPng, dir.file("a.png"), test::patternImage(4, 4, 4),
-                                         WriteOptions(), sourceMetadata())
+  ASSERT_TRUE(writeImageFileWithMetadata(SourceFormat::kPng, dir.file("a.png"),
+                                         test::patternImage(4, 4, 4), WriteOptions(),
+                                         sourceMetadata())
                   .ok());
   std::string order;
   for (const auto& chunk : test::pngChunks(test::readFileBytes(dir.file("a.png"))))
@@ -114,8 +117,8 @@ TEST(ResultMetadata, NoSourceMetadataWritesTheSameFileAsBefore) {
   test::TempDir dir;
   const ImageBuffer image = test::patternImage(9, 9, 3);
   ASSERT_TRUE(writeImageFile(SourceFormat::kJpeg, dir.file("a.jpg"), image, WriteOptions()).ok());
-  ASSERT_TRUE(writeImageFileWithMetadata(SourceFormat::kJpeg, dir.file("b.jpg"), image, WriteOptions(),
-                                         ImageMetadata())
+  ASSERT_TRUE(writeImageFileWithMetadata(SourceFormat::kJpeg, dir.file("b.jpg"), image,
+                                         WriteOptions(), ImageMetadata())
                   .ok());
   EXPECT_EQ(test::readFileBytes(dir.file("a.jpg")), test::readFileBytes(dir.file("b.jpg")));
 }

@@ -18,7 +18,7 @@ struct MagickPngCase {
   std::vector<std::string> arguments;  // after the picture, before the file name
   int colourType;                      // what ImageMagick must have written
   int bitDepth;
-  int channels;                        // what we must read
+  int channels;  // what we must read
   int tolerance;
   std::vector<std::string> decodeArguments;  // for ImageMagick's own decoding
 };
@@ -27,12 +27,22 @@ void PrintTo(const MagickPngCase& c, std::ostream* os) { *os << c.name; }
 // A 12 x 6 picture whose every pixel differs, with an alpha ramp for the
 // variants that keep one.
 std::vector<std::string> picture(bool alpha) {
-  std::vector<std::string> args{"-size", "12x6", "gradient:#e01030-#20c0f0", "(", "-size", "6x12",
-                                "gradient:#ffffff-#303000", "-rotate", "90", ")", "-compose",
-                                "multiply", "-composite"};
+  std::vector<std::string> args{"-size",
+                                "12x6",
+                                "gradient:#e01030-#20c0f0",
+                                "(",
+                                "-size",
+                                "6x12",
+                                "gradient:#ffffff-#303000",
+                                "-rotate",
+                                "90",
+                                ")",
+                                "-compose",
+                                "multiply",
+                                "-composite"};
   if (alpha)
-    args.insert(args.end(), {"(", "-size", "12x6", "gradient:#ffffff-#000000", ")", "-alpha",
-                             "off", "-compose", "copy_opacity", "-composite"});
+    args.insert(args.end(), {"(", "-size", "12x6", "gradient:#ffffff-#000000", ")", "-alpha", "off",
+                             "-compose", "copy_opacity", "-composite"});
   return args;
 }
 
@@ -90,48 +100,96 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         MagickPngCase{"Palette", with({"-depth", "8"}, kNoBackground), 3, 8, 3, 0, {}},
         MagickPngCase{"PaletteWithTransparency",
-                      with({"-depth", "8", "-define", "png:include-chunk=tRNS"}, kNoBackground), 3,
-                      8, 4, 0, {}},
+                      with({"-depth", "8", "-define", "png:include-chunk=tRNS"}, kNoBackground),
+                      3,
+                      8,
+                      4,
+                      0,
+                      {}},
         MagickPngCase{"Grey",
                       with({"-colorspace", "Gray", "-depth", "8", "-define", "png:color-type=0"},
                            kNoBackground),
-                      0, 8, 3, 0, {}},
+                      0,
+                      8,
+                      3,
+                      0,
+                      {}},
         MagickPngCase{"GreyWithAlpha",
                       with({"-colorspace", "Gray", "-depth", "8", "-define", "png:color-type=4"},
                            kNoBackground),
-                      4, 8, 4, 0, {}},
+                      4,
+                      8,
+                      4,
+                      0,
+                      {}},
         MagickPngCase{"OneBitGrey",
                       with({"-colorspace", "Gray", "-threshold", "50%", "-define",
                             "png:color-type=0", "-define", "png:bit-depth=1"},
                            kNoBackground),
-                      0, 1, 3, 0, {}},
+                      0,
+                      1,
+                      3,
+                      0,
+                      {}},
         MagickPngCase{"FourBitGrey",
                       with({"-colorspace", "Gray", "-depth", "4", "-define", "png:color-type=0",
                             "-define", "png:bit-depth=4"},
                            kNoBackground),
-                      0, 4, 3, 0, {}},
+                      0,
+                      4,
+                      3,
+                      0,
+                      {}},
         MagickPngCase{"SixteenBitRgb",
-                      with({"-depth", "16", "-define", "png:color-type=2"}, kNoBackground), 2, 16,
-                      3, 1, {}},
+                      with({"-depth", "16", "-define", "png:color-type=2"}, kNoBackground),
+                      2,
+                      16,
+                      3,
+                      1,
+                      {}},
         MagickPngCase{"SixteenBitRgba",
-                      with({"-depth", "16", "-define", "png:color-type=6"}, kNoBackground), 6, 16,
-                      4, 1, {}},
-        MagickPngCase{"Rgb", with({"-depth", "8", "-define", "png:color-type=2"}, kNoBackground),
-                      2, 8, 3, 0, {}},
-        MagickPngCase{"Rgba", with({"-depth", "8", "-define", "png:color-type=6"}, kNoBackground),
-                      6, 8, 4, 0, {}},
+                      with({"-depth", "16", "-define", "png:color-type=6"}, kNoBackground),
+                      6,
+                      16,
+                      4,
+                      1,
+                      {}},
+        MagickPngCase{"Rgb",
+                      with({"-depth", "8", "-define", "png:color-type=2"}, kNoBackground),
+                      2,
+                      8,
+                      3,
+                      0,
+                      {}},
+        MagickPngCase{"Rgba",
+                      with({"-depth", "8", "-define", "png:color-type=6"}, kNoBackground),
+                      6,
+                      8,
+                      4,
+                      0,
+                      {}},
         MagickPngCase{"Interlaced",
                       with({"-depth", "8", "-define", "png:color-type=6", "-interlace", "PNG"},
                            kNoBackground),
-                      6, 8, 4, 0, {}},
+                      6,
+                      8,
+                      4,
+                      0,
+                      {}},
         // With its background chunk we composite; ImageMagick does the same
         // when asked to flatten onto the file's background. Without a gamma
         // both blend the stored values; they round a little differently.
         MagickPngCase{"RgbaOnBackgroundWithoutGamma",
                       {"-depth", "8", "-define", "png:color-type=6", "-background", "#ff8000",
                        "-define", "png:exclude-chunk=gAMA,cHRM,sRGB"},
-                      6, 8, 3, 1, {"-flatten"}}),
-    [](const ::testing::TestParamInfo<MagickPngCase>& info) { return std::string(info.param.name); });
+                      6,
+                      8,
+                      3,
+                      1,
+                      {"-flatten"}}),
+    [](const ::testing::TestParamInfo<MagickPngCase>& info) {
+      return std::string(info.param.name);
+    });
 
 // With a gAMA chunk libpng blends in linear light: the stored values are
 // decoded with the file's gamma, blended, and encoded for the 2.2 screen.
@@ -143,8 +201,8 @@ TEST(PngAgainstMagickGamma, BackgroundBlendIsInLinearLight) {
   test::TempDir dir;
   const std::string path = dir.file("in.png");
   std::vector<std::string> args = picture(true);
-  args.insert(args.end(), {"-depth", "8", "-define", "png:color-type=6", "-background", "#ff8000",
-                           path});
+  args.insert(args.end(),
+              {"-depth", "8", "-define", "png:color-type=6", "-background", "#ff8000", path});
   ASSERT_TRUE(test::magickConvert(args));
   auto ours = readPng(path);
   ASSERT_TRUE(ours.ok()) << ours.reason();
@@ -164,7 +222,8 @@ TEST(PngAgainstMagickGamma, BackgroundBlendIsInLinearLight) {
       for (int c = 0; c < 3; ++c) {
         int expected = a == 255 ? p[c] : background[c];
         if (a != 0 && a != 255) {
-          const int mixed = (table(p[c], 2.2) * a + table(background[c], 2.2) * (255 - a) + 127) / 255;
+          const int mixed =
+              (table(p[c], 2.2) * a + table(background[c], 2.2) * (255 - a) + 127) / 255;
           expected = table(mixed, 1 / 2.2);
         }
         worst = std::max(worst, std::abs(expected - int(ours->at(x, y)[c])));

@@ -36,14 +36,15 @@ std::vector<std::string> suiteFiles(const std::string& folder) {
 bool isCorrupt(const std::string& name) { return name[0] == 'x'; }
 
 uint32_t be32At(const std::vector<uint8_t>& d, size_t at) {
-  return (uint32_t(d[at]) << 24) | (uint32_t(d[at + 1]) << 16) | (uint32_t(d[at + 2]) << 8) | d[at + 3];
+  return (uint32_t(d[at]) << 24) | (uint32_t(d[at + 1]) << 16) | (uint32_t(d[at + 2]) << 8) |
+         d[at + 3];
 }
 
 // What a file declares, as far as our transformations care.
 struct Declared {
   uint32_t width = 0, height = 0;
   int depth = 0, colourType = 0;
-  double gamma = 0;          // 0: no gAMA chunk
+  double gamma = 0;           // 0: no gAMA chunk
   bool transparency = false;  // tRNS
   bool hasBackground = false;
   double background[3] = {0, 0, 0};  // bKGD as 0..1 values
@@ -72,7 +73,8 @@ Declared declared(const std::vector<uint8_t>& file) {
       } else if ((d.colourType == 0 || d.colourType == 4) && c.data.size() == 2) {
         for (double& v : d.background) v = ((c.data[0] << 8) | c.data[1]) / top;
       } else if (c.data.size() == 6) {
-        for (int k = 0; k < 3; ++k) d.background[k] = ((c.data[2 * k] << 8) | c.data[2 * k + 1]) / top;
+        for (int k = 0; k < 3; ++k)
+          d.background[k] = ((c.data[2 * k] << 8) | c.data[2 * k + 1]) / top;
       }
     }
   }
@@ -86,7 +88,9 @@ std::vector<double> magickRgba16(const std::string& path, size_t pixels) {
   test::TempDir dir;
   const std::string raw = dir.file("pixels.raw");
   std::string errors;
-  if (!test::magickConvert({path + "[0]", "-set", "colorspace", "sRGB", "-depth", "16", "-endian", "MSB", "rgba:" + raw}, &errors)) {
+  if (!test::magickConvert({path + "[0]", "-set", "colorspace", "sRGB", "-depth", "16", "-endian",
+                            "MSB", "rgba:" + raw},
+                           &errors)) {
     ADD_FAILURE() << errors;
     return {};
   }
@@ -160,7 +164,8 @@ TEST(PngSuite, EveryGoodFileDecodesAtItsSize) {
     ASSERT_TRUE(image.ok()) << image.reason();
     EXPECT_EQ(uint32_t(image->width()), d.width);
     EXPECT_EQ(uint32_t(image->height()), d.height);
-    const bool alpha = (d.colourType == 4 || d.colourType == 6 || d.transparency) && !d.hasBackground;
+    const bool alpha =
+        (d.colourType == 4 || d.colourType == 6 || d.transparency) && !d.hasBackground;
     EXPECT_EQ(image->channels(), alpha ? 4 : 3);
     ++decoded;
   }

@@ -98,8 +98,9 @@ TEST(BatchFolders, AnEmptyOutputIsTheSourceAndARelativeOneLiesBelowIt) {
   ASSERT_TRUE(below);
   EXPECT_EQ(below->output, dir.path() + "/out/");
   ASSERT_EQ(host.questions.size(), 1u);
-  EXPECT_EQ(host.questions[0], "The folder:\n\n'" + dir.path() +
-                                   "/out/'\n\ndoes not exist. Do you want the folder to be created?");
+  EXPECT_EQ(host.questions[0],
+            "The folder:\n\n'" + dir.path() +
+                "/out/'\n\ndoes not exist. Do you want the folder to be created?");
   EXPECT_TRUE(test::fileExists(dir.path() + "/out"));
 }
 

@@ -113,8 +113,7 @@ TEST(CropRoad, ChoosingTheBoxFromTheDetectedRectangle) {
 }
 
 // The preview's controller and the plain road give the same pixels.
-class SameAsTheController : public test::PipelineTest,
-                            public ::testing::WithParamInterface<int> {};
+class SameAsTheController : public test::PipelineTest, public ::testing::WithParamInterface<int> {};
 
 TEST_P(SameAsTheController, ForEachSetting) {
   writeImage("page.bmp", pageWithBlock(90, 70, 12, 9, 41, 33));

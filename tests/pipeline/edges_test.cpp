@@ -114,7 +114,8 @@ TEST(FrameList, NewSideAppendsAndNewAmountAdjustsTheLastLayer) {
 }
 
 TEST(FrameList, ZeroOnAllStartsAgain) {
-  std::vector<FrameLayer> layers{FrameLayer{EdgeType::kLeft, 10, Rgb{}}, FrameLayer{EdgeType::kAll, 5, Rgb{}}};
+  std::vector<FrameLayer> layers{FrameLayer{EdgeType::kLeft, 10, Rgb{}},
+                                 FrameLayer{EdgeType::kAll, 5, Rgb{}}};
   updateFrameList(layers, additive(EdgeType::kAll, 5), additive(EdgeType::kAll, 0));
   ASSERT_EQ(layers.size(), 1u);
   EXPECT_EQ(layers[0], (FrameLayer{EdgeType::kAll, 0, Rgb{}}));

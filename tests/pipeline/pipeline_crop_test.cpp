@@ -7,8 +7,8 @@
 namespace trimlet {
 namespace {
 
-using test::PipelineTest;
 using test::pageWithBlock;
+using test::PipelineTest;
 using test::pixelAt;
 
 TEST_F(PipelineTest, AutoCropFindsTheBlockOnAWhitePage) {
@@ -69,15 +69,14 @@ TEST_P(ManualRectangle, IsCutToTheImageOrMovedBackInside) {
   EXPECT_EQ(pipeline.result().height(), GetParam().expected.height());
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Rects, ManualRectangle,
-    ::testing::Values(
-        // Inside: rows flip to the bottom-up buffer (50 - (10 + 20) = 20).
-        ManualCase{{5, 10, 30, 20}, {5, 20, 35, 40}},
-        // Wider and taller than the image: spans it.
-        ManualCase{{5, 10, 300, 200}, {0, 0, 100, 50}},
-        // Overhanging right and bottom: moved back without shrinking.
-        ManualCase{{90, 45, 30, 20}, {70, 0, 100, 20}}));
+INSTANTIATE_TEST_SUITE_P(Rects, ManualRectangle,
+                         ::testing::Values(
+                             // Inside: rows flip to the bottom-up buffer (50 - (10 + 20) = 20).
+                             ManualCase{{5, 10, 30, 20}, {5, 20, 35, 40}},
+                             // Wider and taller than the image: spans it.
+                             ManualCase{{5, 10, 300, 200}, {0, 0, 100, 50}},
+                             // Overhanging right and bottom: moved back without shrinking.
+                             ManualCase{{90, 45, 30, 20}, {70, 0, 100, 20}}));
 
 TEST_F(PipelineTest, InwardPercentCutRemoves49ColumnsOf500) {
   writeImage("wide.bmp", pageWithBlock(500, 20, 0, 0, 500, 20));

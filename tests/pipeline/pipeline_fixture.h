@@ -7,9 +7,9 @@
 #include <string>
 #include <vector>
 
+#include "imagefile/image_format.h"
 #include "pipeline/image_pipeline.h"
 #include "pipeline/stored_settings_panel.h"
-#include "imagefile/image_format.h"
 #include "tests/support/test_support.h"
 
 namespace trimlet::test {

@@ -39,22 +39,14 @@ inline void PrintTo(const PickedPixel& p, std::ostream* os) {
 }
 inline const char* handleName(HandleKind k) {
   switch (k) {
-    case HandleKind::kTop:
-      return "top";
-    case HandleKind::kBottom:
-      return "bottom";
-    case HandleKind::kLeft:
-      return "left";
-    case HandleKind::kRight:
-      return "right";
-    case HandleKind::kTopLeft:
-      return "top-left";
-    case HandleKind::kTopRight:
-      return "top-right";
-    case HandleKind::kBottomLeft:
-      return "bottom-left";
-    case HandleKind::kBottomRight:
-      return "bottom-right";
+    case HandleKind::kTop: return "top";
+    case HandleKind::kBottom: return "bottom";
+    case HandleKind::kLeft: return "left";
+    case HandleKind::kRight: return "right";
+    case HandleKind::kTopLeft: return "top-left";
+    case HandleKind::kTopRight: return "top-right";
+    case HandleKind::kBottomLeft: return "bottom-left";
+    case HandleKind::kBottomRight: return "bottom-right";
   }
   return "?";
 }

@@ -9,7 +9,8 @@ namespace trimlet {
 namespace {
 
 TEST(ReadFailureText, BitmapReasonsStandAloneUnderError) {
-  const ReadFailureText t = readFailureText("/p/a.bmp", SourceFormat::kBitmap, "Bad bitmap header.");
+  const ReadFailureText t =
+      readFailureText("/p/a.bmp", SourceFormat::kBitmap, "Bad bitmap header.");
   EXPECT_TRUE(t.errorCaption);
   EXPECT_EQ(t.text, "Bad bitmap header.");
 }
@@ -18,7 +19,8 @@ TEST(ReadFailureText, OtherReadersNameTheFileAndGiveTheReason) {
   for (SourceFormat format : {SourceFormat::kJpeg, SourceFormat::kTarga, SourceFormat::kPng}) {
     const ReadFailureText t = readFailureText("/p/a.png", format, "The file is not a PNG file.");
     EXPECT_FALSE(t.errorCaption) << static_cast<int>(format);
-    EXPECT_EQ(t.text, "The image file\n\n/p/a.png\n\ncould not be read.\n\nThe file is not a PNG file.")
+    EXPECT_EQ(t.text,
+              "The image file\n\n/p/a.png\n\ncould not be read.\n\nThe file is not a PNG file.")
         << static_cast<int>(format);
   }
 }

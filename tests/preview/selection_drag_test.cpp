@@ -165,9 +165,12 @@ INSTANTIATE_TEST_SUITE_P(
     Ratio, ResizeSelection,
     ::testing::Values(
         // r = 0.75: the height follows the width, or the width the height.
-        ResizeCase{"right, height follows", 0.75f, HitCode::kRight, 100, 0, {{100, 100}, {300, 250}}},
-        ResizeCase{"bottom, width follows", 0.75f, HitCode::kBottom, 0, 50, {{100, 100}, {300, 250}}},
-        ResizeCase{"top-left, left follows", 0.75f, HitCode::kTopLeft, -40, -40, {{14, 60}, {200, 200}}},
+        ResizeCase{
+            "right, height follows", 0.75f, HitCode::kRight, 100, 0, {{100, 100}, {300, 250}}},
+        ResizeCase{
+            "bottom, width follows", 0.75f, HitCode::kBottom, 0, 50, {{100, 100}, {300, 250}}},
+        ResizeCase{
+            "top-left, left follows", 0.75f, HitCode::kTopLeft, -40, -40, {{14, 60}, {200, 200}}},
         ResizeCase{"bottom-right stops at the right",
                    0.75f,
                    HitCode::kBottomRight,
@@ -176,8 +179,10 @@ INSTANTIATE_TEST_SUITE_P(
                    {{100, 100}, {401, 325}}},
         // Dragging the right edge far out: both clamps apply, and the bottom
         // one must not widen the selection past D again.
-        ResizeCase{"right stops at the right", 0.75f, HitCode::kRight, 400, 0, {{100, 100}, {401, 325}}},
-        ResizeCase{"left stops at the left", 0.75f, HitCode::kLeft, -200, 0, {{1, 100}, {200, 249}}}));
+        ResizeCase{
+            "right stops at the right", 0.75f, HitCode::kRight, 400, 0, {{100, 100}, {401, 325}}},
+        ResizeCase{
+            "left stops at the left", 0.75f, HitCode::kLeft, -200, 0, {{1, 100}, {200, 249}}}));
 
 TEST(ResizeSelectionScaled, GivesUpAPixelThatPassesTheImage) {
   // 1009 x 1000: x2 at D.right gives 505 + 505 > 1009, one pixel comes off.

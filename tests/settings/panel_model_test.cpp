@@ -152,15 +152,14 @@ TEST_P(FixedWidthChecks, FollowTheLimitsOfLeavingAndEnter) {
     EXPECT_TRUE(host.messages.empty());
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Table, FixedWidthChecks,
-    ::testing::Values(FixedCase{true, false, "5000", 5000, nullptr},
-                      FixedCase{true, true, "5000", 7, kFixedWidthLargeEnter},
-                      FixedCase{false, false, "50000", 50000, nullptr},
-                      FixedCase{false, true, "4001", 7, kFixedWidthLargeEnter},
-                      FixedCase{true, false, "10001", 7, kFixedWidthLarge},
-                      FixedCase{true, false, "-1", 7, kFixedWidthZero},
-                      FixedCase{true, false, "0", 0, nullptr}));
+INSTANTIATE_TEST_SUITE_P(Table, FixedWidthChecks,
+                         ::testing::Values(FixedCase{true, false, "5000", 5000, nullptr},
+                                           FixedCase{true, true, "5000", 7, kFixedWidthLargeEnter},
+                                           FixedCase{false, false, "50000", 50000, nullptr},
+                                           FixedCase{false, true, "4001", 7, kFixedWidthLargeEnter},
+                                           FixedCase{true, false, "10001", 7, kFixedWidthLarge},
+                                           FixedCase{true, false, "-1", 7, kFixedWidthZero},
+                                           FixedCase{true, false, "0", 0, nullptr}));
 
 TEST_F(PanelModelTest, RotationLimitsAndProcessingWhenChanged) {
   leave(kRotationEdit, "-10000");
@@ -189,12 +188,15 @@ TEST_F(PanelModelTest, SideLengthMessagesDifferOnLeavingAndOnEnter) {
 }
 
 TEST_F(PanelModelTest, EnterMovesTheFocusAroundTheManualFields) {
-  const std::vector<std::pair<int, int>> order = {
-      {kCropXEdit, kCropYEdit},          {kCropYEdit, kCropWidthEdit},
-      {kCropWidthEdit, kCropHeightEdit}, {kCropHeightEdit, kRatioWidthEdit},
-      {kRatioWidthEdit, kRatioHeightEdit}, {kRatioHeightEdit, kRotationEdit},
-      {kRotationEdit, kCropXEdit},       {kFixedWidthEdit, kFixedHeightEdit},
-      {kFixedHeightEdit, kFixedWidthEdit}};
+  const std::vector<std::pair<int, int>> order = {{kCropXEdit, kCropYEdit},
+                                                  {kCropYEdit, kCropWidthEdit},
+                                                  {kCropWidthEdit, kCropHeightEdit},
+                                                  {kCropHeightEdit, kRatioWidthEdit},
+                                                  {kRatioWidthEdit, kRatioHeightEdit},
+                                                  {kRatioHeightEdit, kRotationEdit},
+                                                  {kRotationEdit, kCropXEdit},
+                                                  {kFixedWidthEdit, kFixedHeightEdit},
+                                                  {kFixedHeightEdit, kFixedWidthEdit}};
   for (const auto& [from, to] : order) {
     EXPECT_TRUE(model.enterPressed(from));
     EXPECT_EQ(host.focus, to) << from;

@@ -75,8 +75,8 @@ ImageBuffer magickDecode(const std::string& path, int channels,
   const std::vector<uint8_t> bytes = readFileBytes(raw);
   auto image = ImageBuffer::create(width, height, channels);
   if (!image || bytes.size() != image->byteCount()) {
-    ADD_FAILURE() << "convert gave " << bytes.size() << " bytes for " << width << " x "
-                  << height << " x " << channels << " (" << path << ")";
+    ADD_FAILURE() << "convert gave " << bytes.size() << " bytes for " << width << " x " << height
+                  << " x " << channels << " (" << path << ")";
     return ImageBuffer();
   }
   // ImageMagick writes the top row first; our buffers start at the bottom.

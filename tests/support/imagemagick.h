@@ -18,7 +18,7 @@ bool magickAvailable();
 #define TRIMLET_REQUIRE_MAGICK()                                                         \
   if (!::trimlet::test::magickAvailable()) {                                             \
     if (::trimlet::test::runningUnderCi()) FAIL() << "ImageMagick's convert is missing"; \
-    GTEST_SKIP() << "ImageMagick's convert is not installed";                           \
+    GTEST_SKIP() << "ImageMagick's convert is not installed";                            \
   }
 
 // Runs `convert` with the arguments (each passed as one word). True on exit 0.

@@ -63,8 +63,8 @@ std::string describePixel(const ImageBuffer& image, int x, int y) {
       expected.channels() != actual.channels()) {
     return ::testing::AssertionFailure()
            << "expected " << expected.width() << " x " << expected.height() << " x "
-           << expected.channels() << ", got " << actual.width() << " x " << actual.height()
-           << " x " << actual.channels();
+           << expected.channels() << ", got " << actual.width() << " x " << actual.height() << " x "
+           << actual.channels();
   }
   for (int y = 0; y < expected.height(); ++y) {
     for (int x = 0; x < expected.width(); ++x) {
@@ -111,7 +111,8 @@ std::vector<uint8_t> readFileBytes(const std::string& path) {
 
 void writeFileBytes(const std::string& path, const std::vector<uint8_t>& bytes) {
   std::ofstream out(path, std::ios::binary);
-  out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+  out.write(reinterpret_cast<const char*>(bytes.data()),
+            static_cast<std::streamsize>(bytes.size()));
 }
 
 bool fileExists(const std::string& path) {

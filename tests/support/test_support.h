@@ -7,8 +7,8 @@
 #include <cstdint>
 #include <initializer_list>
 #include <ostream>
-#include <type_traits>
 #include <string>
+#include <type_traits>
 #include <vector>
 
 #include "engine/image/image_buffer.h"
@@ -63,11 +63,11 @@ class TempDir {
 // The conformance corpora folder, or "" when it is missing. Under CI
 // (CI=true) a missing folder fails the calling test instead of skipping it.
 std::string corporaDir();
-#define TRIMLET_REQUIRE_CORPORA(dirVar)                                            \
-  const std::string dirVar = ::trimlet::test::corporaDir();                       \
-  if (dirVar.empty()) {                                                            \
+#define TRIMLET_REQUIRE_CORPORA(dirVar)                                             \
+  const std::string dirVar = ::trimlet::test::corporaDir();                         \
+  if (dirVar.empty()) {                                                             \
     if (::trimlet::test::runningUnderCi()) FAIL() << "conformance corpora missing"; \
-    GTEST_SKIP() << "conformance corpora not present";                             \
+    GTEST_SKIP() << "conformance corpora not present";                              \
   }
 bool runningUnderCi();
 
