@@ -144,7 +144,7 @@ class ShellRulesTest : public QObject {
     const WindowInfo info = readWindowInfo(store);
     QCOMPARE(trimlet::creationRect(info), QRect(-20, 30, 640, 480));
     QCOMPARE(info.maximized, 1);
-    QCOMPARE(readViewMode(store), 3);
+    QCOMPARE(static_cast<int>(readViewMode(store)), 3);
   }
 
   void statusTexts_data() {
