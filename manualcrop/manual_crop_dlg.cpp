@@ -12,11 +12,13 @@
 
 #include "app/base/dialog_hooks.h"
 #include "app/base/message_box.h"
+#include "app/base/wait_cursor.h"
 #include "manualcrop/crop_picture.h"
 #include "manualcrop/model/manual_crop_files.h"
 #include "manualcrop/rotation_dial.h"
 #include "output/dialogs/save_file_dlg.h"
 #include "output/model/save_image.h"
+#include "preview/model/read_failure_text.h"
 #include "settings/model/panel_edits.h"
 
 namespace trimlet {
@@ -24,13 +26,6 @@ namespace trimlet {
 namespace {
 
 constexpr const char* kPlaceSection = "Manual Crop Window";
-
-struct WaitCursor {
-  WaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-  ~WaitCursor() { QApplication::restoreOverrideCursor(); }
-  WaitCursor(const WaitCursor&) = delete;
-  WaitCursor& operator=(const WaitCursor&) = delete;
-};
 
 QPushButton* button(int id, const QString& text, const QString& name, QWidget* parent) {
   auto* b = new QPushButton(text, parent);
@@ -140,9 +135,12 @@ void CManualCropDlg::load() {
   if (!loaded) {
     source_ = ManualSource();
     turned_.reset();
-    ShowMessage(QStringLiteral("The image file\n\n%1\n\ncould not be read.\n\n%2")
-                    .arg(QString::fromStdString(setup_.folder + name_),
-                         QString::fromStdString(loaded.reason()).trimmed()));
+    const ReadFailureText text =
+        readFailureText(setup_.folder + name_, sourceFormatOf(name_), loaded.reason());
+    if (text.errorCaption)
+      ShowError(QString::fromStdString(text.text));
+    else
+      ShowMessage(QString::fromStdString(text.text));
     return;
   }
   source_ = loaded.take();
@@ -245,16 +243,13 @@ void CManualCropDlg::Save() {
   quality_ = dialog.quality();
   rle_ = dialog.runLength();
   const QString path = dialog.chosenPath();
-  const std::optional<SourceFormat> writer = writerForSave(saveExtension(path.toStdString()));
-  if (!writer) return;
   WriteOptions options;
   options.jpegQuality = quality_;
   options.targaRle = rle_;
-  const Status written =
-      writeImageFileWithMetadata(*writer, path.toStdString(), *pixels, options, source_.metadata);
-  if (!written) {
-    ShowMessage(QStringLiteral("The file\n\n%1\n\ncould not be written.\n\n%2")
-                    .arg(path, QString::fromStdString(written.reason()).trimmed()));
+  const auto written = saveByExtension(path.toStdString(), *pixels, options, source_.metadata);
+  if (!written) return;  // an extension of no writer: nothing is written
+  if (!*written) {
+    ShowMessage(QString::fromStdString(writeFailureText(path.toStdString(), written->reason())));
     return;
   }
   savedFolder_ = QFileInfo(path).absolutePath() + QStringLiteral("/");

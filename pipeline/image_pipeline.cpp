@@ -52,10 +52,14 @@ void ImagePipeline::OpenImage(const std::string& name) {
   view_.clearViews();
   view_.imageOpened(name);
   if (sourceFormatOf(name) == SourceFormat::kNone) return;
-  keepAlpha_ = false;
   imageShown_ = true;
+  processShown();
+}
+
+void ImagePipeline::processShown() {
+  keepAlpha_ = false;
   view_.setBusy(true);
-  ProcessFile(currentFolder_, name);
+  ProcessFile(currentFolder_, currentFileName_);
   view_.setBusy(false);
   view_.updateStatus(statusSizes());
 }
@@ -65,12 +69,7 @@ void ImagePipeline::ApplySettings() {
   if (next == copy_) return;
   updateFrameList(frames_, copy_, next);
   copy_ = next;
-  if (!imageShown_) return;
-  keepAlpha_ = false;
-  view_.setBusy(true);
-  ProcessFile(currentFolder_, currentFileName_);
-  view_.setBusy(false);
-  view_.updateStatus(statusSizes());
+  if (imageShown_) processShown();
 }
 
 bool ImagePipeline::chosenFileMissing() {

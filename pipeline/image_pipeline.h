@@ -105,6 +105,9 @@ class ImagePipeline {
 
  private:
   bool chosenFileMissing();
+  // The shown file through ProcessFile again, with the wait cursor, then the
+  // status bar (OpenImage and ApplySettings).
+  void processShown();
   CropInputs inputs() const;
   void applyPhotoRoad(const CropInputs& in);
   // Writes back what a run returned, the way the panel's setters take it.

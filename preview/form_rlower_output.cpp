@@ -8,6 +8,7 @@
 
 #include "app/base/dialog_hooks.h"
 #include "app/base/message_box.h"
+#include "app/base/wait_cursor.h"
 #include "engine/image/buffer_pool.h"
 #include "manualcrop/manual_crop_dlg.h"
 #include "manualcrop/model/manual_crop_files.h"
@@ -26,14 +27,6 @@ namespace trimlet {
 namespace {
 
 const char* const kSelectImageFirst = "Please select an image file first.";
-
-// The wait cursor for a scope.
-struct WaitCursor {
-  WaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-  ~WaitCursor() { QApplication::restoreOverrideCursor(); }
-  WaitCursor(const WaitCursor&) = delete;
-  WaitCursor& operator=(const WaitCursor&) = delete;
-};
 
 }  // namespace
 
@@ -55,24 +48,19 @@ void CFormRLower::SaveImage() {
     WaitCursor wait;
     f.jpegQuality = dialog.quality();
     f.targaRLE = dialog.runLength() ? 1 : 0;
-    const std::optional<SourceFormat> writer = writerForSave(saveExtension(path.toStdString()));
-    if (writer) {
-      WriteOptions options;
-      options.jpegQuality = f.jpegQuality;
-      options.targaRle = f.targaRLE != 0;
-      // A split writes every photo, numbered from the chosen name.
-      const size_t pieces = pipeline_.pieces().size();
-      for (size_t i = 0; i < std::max<size_t>(pieces, 1); ++i) {
-        const std::string target =
-            pieces > 1 ? numberedPath(path.toStdString(), int(i) + 1) : path.toStdString();
-        const ImageBuffer& image = pieces > 1 ? pipeline_.pieceImage(i) : pipeline_.result();
-        const Status written =
-            writeImageFileWithMetadata(*writer, target, image, options, pipeline_.sourceMetadata());
-        if (!written)
-          ShowMessage(QStringLiteral("The file\n\n%1\n\ncould not be written.\n\n%2")
-                          .arg(QString::fromStdString(target),
-                               QString::fromStdString(written.reason()).trimmed()));
-      }
+    WriteOptions options;
+    options.jpegQuality = f.jpegQuality;
+    options.targaRle = f.targaRLE != 0;
+    // A split writes every photo, numbered from the chosen name.
+    const size_t pieces = pipeline_.pieces().size();
+    for (size_t i = 0; i < std::max<size_t>(pieces, 1); ++i) {
+      const std::string target =
+          pieces > 1 ? numberedPath(path.toStdString(), int(i) + 1) : path.toStdString();
+      const ImageBuffer& image = pieces > 1 ? pipeline_.pieceImage(i) : pipeline_.result();
+      const auto written = saveByExtension(target, image, options, pipeline_.sourceMetadata());
+      if (!written) break;  // an extension of no writer: nothing is written
+      if (!*written)
+        ShowMessage(QString::fromStdString(writeFailureText(target, written->reason())));
     }
   }
   if (FileListPort* list = theApp().ListPane) list->FillFromFolder(theApp().CurrentFolder);

@@ -32,6 +32,19 @@ std::optional<SourceFormat> writerForSave(const std::string& extension) {
   return std::nullopt;
 }
 
+std::optional<Status> saveByExtension(const std::string& path, const ImageBuffer& image,
+                                      const WriteOptions& options, const ImageMetadata& source) {
+  const std::optional<SourceFormat> writer = writerForSave(saveExtension(path));
+  if (!writer) return std::nullopt;
+  return writeImageFileWithMetadata(*writer, path, image, options, source);
+}
+
+std::string writeFailureText(const std::string& path, const std::string& reason) {
+  std::string trimmed = reason;
+  while (!trimmed.empty() && (trimmed.back() == '\n' || trimmed.back() == ' ')) trimmed.pop_back();
+  return "The file\n\n" + path + "\n\ncould not be written.\n\n" + trimmed;
+}
+
 void SaveOptionPanel::chooseType(int filterIndex) {
   switch (filterIndex) {
     case 1:

@@ -9,6 +9,11 @@
 //   writerForSave     the writer an extension names, compared exactly:
 //                     "jpg", "tga", "bmp", "png"; anything else (JPG in
 //                     capitals included) writes nothing.
+//   saveByExtension   the image written by the writer of the path's
+//                     extension, carrying the source's colour profile and
+//                     camera data; nothing (and no status) for any other
+//                     extension.
+//   writeFailureText  what the user is told when a save fails.
 //   SaveOptionPanel   what the save dialog's option panel shows for the file
 //                     type chosen (filter index from 1): 1 the quality
 //                     controls under "Image quality:", 2 the run-length check
@@ -35,6 +40,9 @@ const std::vector<SaveFileType>& saveFileTypes();
 std::string proposedSaveName(const std::string& fileName);
 std::string saveExtension(const std::string& path);
 std::optional<SourceFormat> writerForSave(const std::string& extension);
+std::optional<Status> saveByExtension(const std::string& path, const ImageBuffer& image,
+                                      const WriteOptions& options, const ImageMetadata& source);
+std::string writeFailureText(const std::string& path, const std::string& reason);
 
 class SaveOptionPanel {
  public:

@@ -10,6 +10,7 @@
 
 #include "app/base/dialog_hooks.h"
 #include "app/base/message_box.h"
+#include "app/base/wait_cursor.h"
 #include "engine/settings/settings_persistence.h"
 #include "pipeline/image_pipeline.h"
 #include "preview/model/image_view_model.h"
@@ -31,13 +32,6 @@ CropSettings storedSettings(ProfileStore* store) {
   CropSettings settings;
   if (store != nullptr) readPanelSettings(*store, settings);
   return settings;
-}
-
-// A focus change the user made (not a message box or another window taking
-// the keyboard for a while).
-bool userMovedFocus(const QEvent* event) {
-  const auto reason = static_cast<const QFocusEvent*>(event)->reason();
-  return reason != Qt::PopupFocusReason && reason != Qt::ActiveWindowFocusReason;
 }
 
 }  // namespace

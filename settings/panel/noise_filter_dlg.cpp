@@ -10,6 +10,7 @@
 #include <QPushButton>
 
 #include "app/base/message_box.h"
+#include "app/base/wait_cursor.h"
 #include "settings/panel/spin_arrows.h"
 
 namespace trimlet {
@@ -28,11 +29,6 @@ QLineEdit* field(int id, const QString& name, QWidget* parent) {
   edit->setFixedWidth(56);
   edit->setAlignment(Qt::AlignRight);
   return edit;
-}
-
-bool userMovedFocus(const QEvent* event) {
-  const auto reason = static_cast<const QFocusEvent*>(event)->reason();
-  return reason != Qt::PopupFocusReason && reason != Qt::ActiveWindowFocusReason;
 }
 
 }  // namespace

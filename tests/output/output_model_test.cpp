@@ -34,6 +34,23 @@ TEST(SaveImage, TheExtensionIsComparedExactly) {
   EXPECT_EQ(saveExtension("/t.d/holiday"), "");
 }
 
+TEST(SaveImage, SavesByTheExtensionOnlyAndSaysWhyAWriteFailed) {
+  test::TempDir dir;
+  const ImageBuffer image = test::solidImage(3, 2, {1, 2, 3});
+  const auto written = saveByExtension(dir.file("a.bmp"), image, WriteOptions(), ImageMetadata());
+  ASSERT_TRUE(written);
+  EXPECT_TRUE(written->ok());
+  EXPECT_TRUE(test::fileExists(dir.file("a.bmp")));
+  EXPECT_FALSE(saveByExtension(dir.file("a.BMP"), image, WriteOptions(), ImageMetadata()));
+  EXPECT_FALSE(test::fileExists(dir.file("a.BMP")));
+  const auto missing =
+      saveByExtension(dir.file("no/a.png"), image, WriteOptions(), ImageMetadata());
+  ASSERT_TRUE(missing);
+  EXPECT_FALSE(missing->ok());
+  EXPECT_EQ(writeFailureText("/t/a.png", "No room.\n"),
+            "The file\n\n/t/a.png\n\ncould not be written.\n\nNo room.");
+}
+
 TEST(SaveImage, TheOptionPanelFollowsTheFileType) {
   SaveOptionPanel panel;
   EXPECT_STREQ(panel.labelText(), "Image quality:");
