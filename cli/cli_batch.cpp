@@ -1,5 +1,6 @@
 #include "cli/cli_batch.h"
 
+#include <algorithm>
 #include <cmath>
 #include <condition_variable>
 #include <filesystem>
@@ -49,6 +50,37 @@ std::string trimmed(std::string text) {
   return text;
 }
 
+// The targets being written: a file whose target an earlier file is still
+// writing waits for that write, so the later file's content is what stays.
+class TargetsInFlight {
+ public:
+  void waitUntilFree(const std::string& path) {
+    std::unique_lock<std::mutex> lock(mutex_);
+    freed_.wait(lock,
+                [&] { return std::find(paths_.begin(), paths_.end(), path) == paths_.end(); });
+  }
+  void claim(const std::string& path) {
+    std::lock_guard<std::mutex> lock(mutex_);
+    paths_.push_back(path);
+  }
+  void release(const std::vector<std::string>& paths) {
+    if (paths.empty()) return;
+    {
+      std::lock_guard<std::mutex> lock(mutex_);
+      for (const std::string& path : paths) {
+        auto it = std::find(paths_.begin(), paths_.end(), path);
+        if (it != paths_.end()) paths_.erase(it);
+      }
+    }
+    freed_.notify_all();
+  }
+
+ private:
+  std::mutex mutex_;
+  std::condition_variable freed_;
+  std::vector<std::string> paths_;
+};
+
 struct Shared {
   const BatchRequest& request;
   BatchJob job;
@@ -60,39 +92,73 @@ struct Shared {
   std::mutex walkMutex;
   std::optional<BatchWalk> walk;  // unless the files come from a list
   size_t nextListed = 0;
-  TurnOrder turns;
+  TurnOrder checks;   // the overwrite checks, file by file
+  TurnOrder reports;  // the messages and the summary, file by file
+  TargetsInFlight inFlight;
   BatchSummary summary;
   std::vector<BatchFileResult> results;  // by number, for the report
 };
 
-// One job's overwrite policy: it takes the file's turn before the check, so
-// the checks, writes and messages come in the order of the files.
+// One job's overwrite policy. The checks come in the order of the files.
+// While the decision may still ask, a file keeps its check turn until it is
+// reported, so every question sees what the files before it wrote and
+// follows their messages. Once the decision is overwrite all or skip all
+// nothing is asked any more: a file gives its turn on after its check and
+// encodes while the next file checks; only a write to a target an earlier
+// file is still writing waits. (A split writes several targets: its turn is
+// kept, so its later pieces are checked before the next file's.)
 class TurnPolicy : public OverwritePolicy {
  public:
-  explicit TurnPolicy(Shared& shared) : shared_(shared) {}
+  explicit TurnPolicy(Shared& shared)
+      : shared_(shared),
+        split_(shared.job.gathered.splitPhotos &&
+               shared.job.settings.croppingMode == CroppingMode::kAuto) {}
   void begin(int number) {
     number_ = number;
+    checked_ = false;
     holding_ = false;
+    claimed_.clear();
   }
-  void takeTurn() {
-    if (holding_) return;
-    shared_.turns.acquire(number_);
+  // The file's check turn, unless it had it already.
+  void takeCheckTurn() {
+    if (checked_) return;
+    shared_.checks.acquire(number_);
+    checked_ = true;
     holding_ = true;
   }
-  void releaseTurn() {
-    takeTurn();
-    shared_.turns.release(number_);
+  // After the file is reported: its targets are written, its turn goes on.
+  void finish() {
+    takeCheckTurn();
+    shared_.inFlight.release(claimed_);
+    claimed_.clear();
+    if (holding_) shared_.checks.release(number_);
     holding_ = false;
   }
   bool keepExisting(std::string& path) override {
-    takeTurn();
-    return shared_.overwrite.CheckOverwrite(path);
+    takeCheckTurn();
+    shared_.inFlight.waitUntilFree(path);
+    const bool keep = shared_.overwrite.CheckOverwrite(path);
+    if (!keep) {
+      shared_.inFlight.claim(path);
+      claimed_.push_back(path);
+    }
+    const OverwriteChoice decision = shared_.overwrite.decision();
+    const bool settled =
+        decision == OverwriteChoice::kOverwriteAll || decision == OverwriteChoice::kSkipAll;
+    if (holding_ && settled && !split_) {
+      shared_.checks.release(number_);
+      holding_ = false;
+    }
+    return keep;
   }
 
  private:
   Shared& shared_;
+  const bool split_;
   int number_ = 0;
-  bool holding_ = false;
+  bool checked_ = false;  // the check turn was taken
+  bool holding_ = false;  // and is still held
+  std::vector<std::string> claimed_;
 };
 
 void clearProgress(Shared& shared) {
@@ -136,7 +202,8 @@ std::string failureText(const BatchFileResult& r) {
 // Reports one finished file, in turn order.
 void finishFile(Shared& shared, TurnPolicy& policy, const BatchItem& item,
                 const BatchFileResult& r) {
-  policy.takeTurn();
+  policy.takeCheckTurn();
+  shared.reports.acquire(item.number);
   BatchSummary& s = shared.summary;
   clearProgress(shared);
   const FileOutcome& outcome = r.outcome;
@@ -175,7 +242,8 @@ void finishFile(Shared& shared, TurnPolicy& policy, const BatchItem& item,
                  statusText(item.folder + item.name, item.number, s.total).c_str());
   std::fflush(shared.out);
   std::fflush(shared.err);
-  policy.releaseTurn();
+  shared.reports.release(item.number);
+  policy.finish();
 }
 
 // A listed entry that cannot be processed: a failure naming it.
@@ -266,6 +334,8 @@ BatchSummary runCliBatch(const BatchRequest& request, const BatchSettings& setti
                 {},
                 std::nullopt,
                 0,
+                {},
+                {},
                 {},
                 {},
                 {}};

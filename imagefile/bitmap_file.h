@@ -20,11 +20,12 @@
 #include <string>
 
 #include "engine/image/image_buffer.h"
+#include "engine/image/image_view.h"
 
 namespace trimlet {
 
 Result<ImageBuffer> readBitmap(const std::string& path);
 Result<ImageBuffer> decodeBitmap(const uint8_t* data, size_t size);
-Status writeBitmap(const std::string& path, const ImageBuffer& image);
+Status writeBitmap(const std::string& path, const ImageView& image);
 
 }  // namespace trimlet

@@ -26,7 +26,7 @@ void put32(uint8_t* p, uint32_t v) {
 
 }  // namespace
 
-Status writeBitmap(const std::string& path, const ImageBuffer& image) {
+Status writeBitmap(const std::string& path, const ImageView& image) {
   const int channels = image.channels();
   if (image.empty() || (channels != 3 && channels != 4))
     return Status::failure("The bitmap writer takes images of three or four channels.");

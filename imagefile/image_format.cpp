@@ -76,7 +76,7 @@ Result<ImageBuffer> readImageFileWithMetadata(SourceFormat sourceFormat, const s
   return applyExifOrientation(*image, metadata->orientation);
 }
 
-Status writeImageFile(SourceFormat format, const std::string& path, const ImageBuffer& image,
+Status writeImageFile(SourceFormat format, const std::string& path, const ImageView& image,
                       const WriteOptions& options) {
   switch (format) {
     case SourceFormat::kJpeg: return writeJpeg(path, image, options.jpegQuality);
@@ -90,7 +90,7 @@ Status writeImageFile(SourceFormat format, const std::string& path, const ImageB
 }
 
 Status writeImageFileWithMetadata(SourceFormat format, const std::string& path,
-                                  const ImageBuffer& image, const WriteOptions& options,
+                                  const ImageView& image, const WriteOptions& options,
                                   const ImageMetadata& source, std::vector<std::string>* warnings) {
   if ((format != SourceFormat::kJpeg && format != SourceFormat::kPng) || !source.hasBlocks())
     return writeImageFile(format, path, image, options);

@@ -29,6 +29,7 @@
 #include <vector>
 
 #include "engine/image/image_buffer.h"
+#include "engine/image/image_view.h"
 #include "engine/result.h"
 #include "engine/settings/setting_codes.h"
 #include "imagefile/image_metadata.h"
@@ -78,12 +79,12 @@ inline bool pixelsTurnedUpright(const ImageMetadata& metadata, const ReadOptions
 }
 
 // Writes with the writer of `format`.
-Status writeImageFile(SourceFormat format, const std::string& path, const ImageBuffer& image,
+Status writeImageFile(SourceFormat format, const std::string& path, const ImageView& image,
                       const WriteOptions& options);
 // The same, carrying `source` (the metadata its source was read with) into
 // a JPEG or PNG result. Blocks left out are told in *warnings (optional).
 Status writeImageFileWithMetadata(SourceFormat format, const std::string& path,
-                                  const ImageBuffer& image, const WriteOptions& options,
+                                  const ImageView& image, const WriteOptions& options,
                                   const ImageMetadata& source,
                                   std::vector<std::string>* warnings = nullptr);
 

@@ -29,7 +29,8 @@
 // from the top. Everything else is as for readJpeg: the size limit applies
 // to the whole picture, the same files are refused, the pixels come as
 // stored, the metadata are the same.
-// Write: 3 input components (a fourth byte is skipped), the library defaults,
+// Write: from any ImageView, rows read in place; 3 colour components (a
+// fourth byte is skipped by the library itself), the library defaults,
 // the given quality (0-100, default 75) with baseline forcing off, top row
 // first, through AtomicFile (an existing target is replaced only on success).
 // The blocks of `metadata` are written as they are (APP1 EXIF, APP1 XMP,
@@ -41,6 +42,7 @@
 #include <string>
 
 #include "engine/image/image_buffer.h"
+#include "engine/image/image_view.h"
 #include "imagefile/image_metadata.h"
 
 namespace trimlet {
@@ -57,7 +59,7 @@ Result<ImageBuffer> readJpegStream(FILE* stream, ImageMetadata* metadata = nullp
 using JpegScaleChoice = std::function<int(int32_t storedWidth, int32_t storedHeight)>;
 Result<ImageBuffer> readJpegReduced(const std::string& path, const JpegScaleChoice& eighths,
                                     ImageMetadata* metadata = nullptr);
-Status writeJpeg(const std::string& path, const ImageBuffer& image, int quality,
+Status writeJpeg(const std::string& path, const ImageView& image, int quality,
                  const ImageMetadata* metadata = nullptr);
 
 }  // namespace trimlet

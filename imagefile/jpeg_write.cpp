@@ -2,9 +2,8 @@
 // the metadata markers given, top row first, into a temporary file that
 // replaces the target only when the whole image was written. See
 // jpeg_file.h for the contract.
+#include <algorithm>
 #include <cstring>
-#include <memory>
-#include <new>
 #include <string>
 
 #include "imagefile/atomic_file.h"
@@ -21,10 +20,12 @@ namespace {
 struct JpegWriteState {
   jpeg_compress_struct cinfo;
   JpegErrorManager error;
-  std::unique_ptr<JSAMPLE[]> line;
 };
 
-bool encodeJpeg(JpegWriteState* state, FILE* stream, const ImageBuffer& image, int quality,
+// Rows handed to the library per call: one band of its largest sampling.
+constexpr int kRowsPerCall = 16;
+
+bool encodeJpeg(JpegWriteState* state, FILE* stream, const ImageView& image, int quality,
                 const ImageMetadata* metadata) {
   jpeg_compress_struct* cinfo = &state->cinfo;
   cinfo->err = installJpegErrorManager(&state->error);
@@ -33,31 +34,25 @@ bool encodeJpeg(JpegWriteState* state, FILE* stream, const ImageBuffer& image, i
   jpeg_stdio_dest(cinfo, stream);
   cinfo->image_width = static_cast<JDIMENSION>(image.width());
   cinfo->image_height = static_cast<JDIMENSION>(image.height());
-  cinfo->input_components = 3;
-  cinfo->in_color_space = JCS_RGB;
+  // Four-byte pixels go in as they are: the library skips the fourth byte
+  // itself, with the same conversion as for three.
+  cinfo->input_components = image.channels();
+  cinfo->in_color_space = image.channels() == 4 ? JCS_EXT_RGBX : JCS_RGB;
   jpeg_set_defaults(cinfo);
   jpeg_set_quality(cinfo, quality, FALSE);
   jpeg_start_compress(cinfo, TRUE);
   if (metadata) jpeg_detail::writeJpegMetadata(cinfo, *metadata);
 
-  // Each row is copied into a line of its own: it drops a fourth byte, and
-  // the library is never handed the caller's (const) pixels.
-  const int channels = image.channels();
+  // The rows are read in place (the library only reads its input rows; the
+  // pointer type is not const in its interface), top row first.
   const int32_t height = image.height();
-  JSAMPROW rows[1] = {state->line.get()};
+  JSAMPROW rows[kRowsPerCall];
   while (cinfo->next_scanline < cinfo->image_height) {
-    const uint8_t* in = image.row(height - 1 - static_cast<int32_t>(cinfo->next_scanline));
-    if (channels == 3) {
-      std::memcpy(rows[0], in, image.stride());
-    } else {
-      JSAMPLE* out = rows[0];
-      for (int32_t x = 0; x < image.width(); ++x, in += channels, out += 3) {
-        out[0] = in[0];
-        out[1] = in[1];
-        out[2] = in[2];
-      }
-    }
-    jpeg_write_scanlines(cinfo, rows, 1);
+    const int32_t first = static_cast<int32_t>(cinfo->next_scanline);
+    const int count = static_cast<int>(std::min<int32_t>(kRowsPerCall, height - first));
+    for (int i = 0; i < count; ++i)
+      rows[i] = const_cast<JSAMPROW>(image.row(height - 1 - (first + i)));
+    jpeg_write_scanlines(cinfo, rows, static_cast<JDIMENSION>(count));
   }
   jpeg_finish_compress(cinfo);
   return true;
@@ -65,7 +60,7 @@ bool encodeJpeg(JpegWriteState* state, FILE* stream, const ImageBuffer& image, i
 
 }  // namespace
 
-Status writeJpeg(const std::string& path, const ImageBuffer& image, int quality,
+Status writeJpeg(const std::string& path, const ImageView& image, int quality,
                  const ImageMetadata* metadata) {
   if (image.empty() || (image.channels() != 3 && image.channels() != 4))
     return Status::failure("The JPEG writer takes images of 3 or 4 channels.");
@@ -73,8 +68,6 @@ Status writeJpeg(const std::string& path, const ImageBuffer& image, int quality,
     return Status::failure("The JPEG quality " + std::to_string(quality) + " is outside 0 to 100.");
   JpegWriteState state;
   std::memset(&state.cinfo, 0, sizeof state.cinfo);
-  state.line.reset(new (std::nothrow) JSAMPLE[static_cast<size_t>(image.width()) * 3]);
-  if (!state.line) return Status::failure("Out of memory.");
 
   auto file = AtomicFile::open(path);
   if (!file) return file.status();

@@ -19,13 +19,14 @@
 #include <string>
 
 #include "engine/image/image_buffer.h"
+#include "engine/image/image_view.h"
 #include "imagefile/image_metadata.h"
 
 namespace trimlet {
 
 Result<ImageBuffer> readPng(const std::string& path, ImageMetadata* metadata = nullptr);
 Result<ImageBuffer> readPngStream(FILE* stream, ImageMetadata* metadata = nullptr);
-Status writePng(const std::string& path, const ImageBuffer& image, bool interlace = false,
+Status writePng(const std::string& path, const ImageView& image, bool interlace = false,
                 double gamma = 1.0, const ImageMetadata* metadata = nullptr);
 
 }  // namespace trimlet

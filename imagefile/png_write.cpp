@@ -24,7 +24,7 @@ struct PngWriteState {
   std::unique_ptr<png_bytep[]> rows;
 };
 
-bool encodePng(PngWriteState* state, FILE* stream, const ImageBuffer& image, bool interlace,
+bool encodePng(PngWriteState* state, FILE* stream, const ImageView& image, bool interlace,
                double gamma, const ImageMetadata* metadata) {
   if (setjmp(state->error.jump)) return false;
   state->png =
@@ -65,7 +65,7 @@ bool encodePng(PngWriteState* state, FILE* stream, const ImageBuffer& image, boo
 
 }  // namespace
 
-Status writePng(const std::string& path, const ImageBuffer& image, bool interlace, double gamma,
+Status writePng(const std::string& path, const ImageView& image, bool interlace, double gamma,
                 const ImageMetadata* metadata) {
   if (image.empty() || (image.channels() != 3 && image.channels() != 4))
     return Status::failure("The PNG writer takes images of 3 or 4 channels.");

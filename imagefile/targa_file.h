@@ -17,11 +17,12 @@
 #include <string>
 
 #include "engine/image/image_buffer.h"
+#include "engine/image/image_view.h"
 
 namespace trimlet {
 
 Result<ImageBuffer> readTarga(const std::string& path);
 Result<ImageBuffer> decodeTarga(const uint8_t* data, size_t size);
-Status writeTarga(const std::string& path, const ImageBuffer& image, bool runLength);
+Status writeTarga(const std::string& path, const ImageView& image, bool runLength);
 
 }  // namespace trimlet

@@ -46,7 +46,7 @@ void appendRunLengthRow(const uint8_t* row, int width, int channels, std::vector
 
 }  // namespace
 
-Status writeTarga(const std::string& path, const ImageBuffer& image, bool runLength) {
+Status writeTarga(const std::string& path, const ImageView& image, bool runLength) {
   const int channels = image.channels();
   if (image.empty() || (channels != 3 && channels != 4))
     return Status::failure("The Targa writer takes images of three or four channels.");
@@ -70,7 +70,7 @@ Status writeTarga(const std::string& path, const ImageBuffer& image, bool runLen
 
   // Rows in buffer order: the bottom row first, matching the bottom-left origin.
   std::vector<uint8_t> bytes;
-  bytes.reserve(image.stride() + image.stride() / 3 + 1);
+  bytes.reserve(image.rowBytes() + image.rowBytes() / 3 + 1);
   for (int y = 0; y < image.height(); ++y) {
     bytes.clear();
     const uint8_t* row = image.row(y);

@@ -133,12 +133,26 @@ Result<ImageBuffer> outwardEdges(ImageBuffer image, const CropInputs& in) {
   return image;
 }
 
+// Whether the result is exactly the box of the source, so that a caller
+// that keeps the source can read it there instead of from a copy.
+bool resultIsTheBox(const ImageBuffer& source, const CropInputs& in, int channels) {
+  return in.shareSource && in.settings.croppingMode == CroppingMode::kAuto &&
+         !in.settings.fixedSize && !in.settings.edgeCheck && source.channels() == channels;
+}
+
 }  // namespace
 
 Status runCropEngine(const ImageBuffer& source, const CropBox& box, const CropInputs& in,
                      CropOutcome& outcome) {
   outcome.detector = in.detector;
   const int channels = in.keepAlpha ? 4 : 3;
+  if (resultIsTheBox(source, in, channels)) {
+    if (source.empty() || !boxLiesInside(source, box))
+      return Status::failure("The crop rectangle lies outside the image.");
+    outcome.sharedBox = box;
+    outcome.resultCutLimit = std::min(box.width(), box.height()) / 2 - 1;
+    return Status::success();
+  }
   auto cut = copyRegion(source, box, turns(in) ? 4 : channels);
   if (!cut) return Status::failure(cut.reason());
   ImageBuffer result = cut.take();

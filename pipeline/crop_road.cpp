@@ -70,7 +70,11 @@ Result<CropOutcome> cropImage(const ImageBuffer& source, CropInputs inputs) {
   }
   configureDetector(inputs.detector, f.croppingMode, inputs.gathered, inputs.wholeSelect);
   // The photo road measures the foreground itself.
-  if (findsPhotos(inputs)) return cropPhotos(source, inputs);
+  if (findsPhotos(inputs)) {
+    // Its pieces come from turned or cut-out copies, never from the source.
+    inputs.shareSource = false;
+    return cropPhotos(source, inputs);
+  }
   Status detected = inputs.detector.detect(source, inputs.gathered.backgroundColor);
   if (!detected) return Result<CropOutcome>::failure(detected);
   if (f.croppingMode == CroppingMode::kManual && inputs.manualRectValid)

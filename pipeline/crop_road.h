@@ -38,6 +38,7 @@
 #include "engine/detect/min_area_rect.h"
 #include "engine/detect/region_tilt.h"
 #include "engine/image/image_buffer.h"
+#include "engine/image/image_view.h"
 #include "engine/result.h"
 #include "engine/settings/crop_settings.h"
 #include "pipeline/crop_box.h"
@@ -69,6 +70,11 @@ struct CropInputs {
   // Threads a turn may use: 2 lets a large image use the second core; a
   // batch running one job per core gives 1.
   int rotationWorkers = 2;
+  // The caller keeps the source unchanged until it is done with the
+  // outcome: a result that is nothing but a box of the source (Auto Crop,
+  // no fixed size, no edge check, the source's channel count) is then not
+  // copied out; the outcome names the box in `sharedBox` instead.
+  bool shareSource = false;
 };
 
 // The side amounts and cut value an interactive inward cut lowered.
@@ -96,7 +102,10 @@ struct CropPiece {
 };
 
 struct CropOutcome {
-  ImageBuffer result;
+  ImageBuffer result;  // empty when `sharedBox` holds the result
+  // The source box that is the whole result, when the inputs allowed
+  // sharing and nothing but the cut was asked for.
+  std::optional<CropBox> sharedBox;
   CropBox box;                         // the box cut from the source
   int boxCutLimit = 0;                 // min(box width, box height) / 2 - 1
   int resultCutLimit = 0;              // the same for the result before the inward cut
@@ -108,6 +117,14 @@ struct CropOutcome {
   // The result of piece i: `result` for a single piece, else its own image.
   const ImageBuffer& pieceImage(size_t i) const {
     return pieces.size() == 1 ? result : pieces[i].image;
+  }
+  // The pixels of piece i to read: the shared box of `source` (the image
+  // the road was given) or the piece's own image.
+  ImageView pieceView(size_t i, const ImageBuffer& source) const {
+    if (sharedBox && pieces.size() == 1)
+      return ImageView::box(source, sharedBox->left, sharedBox->top, sharedBox->width(),
+                            sharedBox->height());
+    return pieceImage(i);
   }
 };
 

@@ -4,10 +4,14 @@
 
 namespace trimlet {
 
+bool boxLiesInside(const ImageBuffer& source, const CropBox& box) {
+  return box.left >= 0 && box.top >= 0 && box.right <= source.width() &&
+         box.bottom <= source.height() && box.width() >= 1 && box.height() >= 1;
+}
+
 Result<ImageBuffer> copyRegion(const ImageBuffer& source, const CropBox& box, int channels) {
   if (source.empty()) return Result<ImageBuffer>::failure("There is no image to crop.");
-  if (box.left < 0 || box.top < 0 || box.right > source.width() || box.bottom > source.height() ||
-      box.width() < 1 || box.height() < 1)
+  if (!boxLiesInside(source, box))
     return Result<ImageBuffer>::failure("The crop rectangle lies outside the image.");
   auto out = ImageBuffer::create(box.width(), box.height(), channels);
   if (!out) return out;

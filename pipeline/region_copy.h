@@ -10,6 +10,9 @@
 
 namespace trimlet {
 
+// Whether the box lies inside the source and holds at least one pixel.
+bool boxLiesInside(const ImageBuffer& source, const CropBox& box);
+
 Result<ImageBuffer> copyRegion(const ImageBuffer& source, const CropBox& box, int channels);
 
 }  // namespace trimlet

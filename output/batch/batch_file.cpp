@@ -62,7 +62,7 @@ bool cutLosslessly(const PieceWriter& w, const CropPiece& piece, BatchPieceRecor
 }
 
 // Writes one piece (or, in a dry run, says what would be written).
-void writePiece(const PieceWriter& w, const CropPiece& piece, const ImageBuffer& image,
+void writePiece(const PieceWriter& w, const CropPiece& piece, const ImageView& image,
                 BatchPieceRecord& record) {
   record.resultWidth = image.width();
   record.resultHeight = image.height();
@@ -166,16 +166,19 @@ BatchFileResult processBatchFile(const BatchJob& job, const BatchItem& item,
   inputs.manualRectValid = job.manualRectValid;
   // Jobs run one per core: each keeps its turns on its own thread.
   inputs.rotationWorkers = 1;
+  // The source stays until the pieces are written: a plain cut is written
+  // from it directly.
+  inputs.shareSource = true;
   auto cropped = cropImage(read->pixels, std::move(inputs));
-  if (!cropped || cropped->pieces.empty() || cropped->pieceImage(0).empty()) {
+  if (!cropped || cropped->pieces.empty() || cropped->pieceView(0, read->pixels).empty()) {
     r.outcome.kind = FileOutcome::Kind::kCropFailed;
     r.outcome.reason = cropped ? "The image could not be processed." : cropped.reason();
     return r;
   }
 
-  // The pieces are buffers of their own: the source's pixels can go before
-  // anything is encoded.
-  read->pixels.reset();
+  // Pieces that are buffers of their own do not need the source's pixels:
+  // they can go before anything is encoded.
+  if (!cropped->sharedBox) read->pixels.reset();
 
   const bool split = job.gathered.splitPhotos && job.settings.croppingMode == CroppingMode::kAuto;
   const PieceWriter writer{job,         read->metadata, r.sourceHeight,
@@ -190,7 +193,7 @@ BatchFileResult processBatchFile(const BatchJob& job, const BatchItem& item,
     record.measured = piece.measured;
     record.verdict = piece.verdict;
     record.target = split ? numberedPath(r.target, record.number) : r.target;
-    writePiece(writer, piece, cropped->pieceImage(i), record);
+    writePiece(writer, piece, cropped->pieceView(i, read->pixels), record);
     r.pieces.push_back(std::move(record));
   }
   if (split) r.target = numberedPath(r.target, 1);

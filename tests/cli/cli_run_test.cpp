@@ -88,6 +88,34 @@ TEST_F(BatchProgram, SeveralJobsWriteTheSameBytesAsOne) {
   }
 }
 
+// Sources of several formats that end in one target: whatever the number
+// of jobs, the files are checked, written and reported in the walk's order,
+// so the same file's result stays and the messages read the same.
+class SharedTargetJobs : public BatchProgram, public ::testing::WithParamInterface<const char*> {};
+
+TEST_P(SharedTargetJobs, EndAsWithOneJob) {
+  writeImage("src/a.bmp", page(60, 40, 10, 5, 20, 15));
+  writeImage("src/a.png", page(60, 40, 3, 4, 30, 11));
+  writeImage("src/a.tga", page(60, 40, 7, 9, 12, 25));
+  for (int i = 0; i < 5; ++i)
+    writeImage("src/p" + std::to_string(i) + ".png", page(80 + i, 60, 3 + i, 4, 40, 30 - i));
+  const std::vector<std::string> args =
+      autoCrop + std::vector<std::string>{"--overwrite", GetParam(), "src", "out"};
+  const Outcome one = run(args + std::vector<std::string>{"--jobs", "1"});
+  ASSERT_EQ(one.status, 0) << one.output;
+  const auto kept = test::readFileBytes(root() + "out/a.jpg");
+  fs::remove_all(root() + "out");
+  for (int round = 0; round < 3; ++round) {
+    const Outcome three = run(args + std::vector<std::string>{"--jobs", "3"});
+    ASSERT_EQ(three.status, 0) << three.output;
+    EXPECT_EQ(three.output, one.output);
+    EXPECT_EQ(test::readFileBytes(root() + "out/a.jpg"), kept) << "round " << round;
+    fs::remove_all(root() + "out");
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(OverwriteAllOrNone, SharedTargetJobs, ::testing::Values("all", "none"));
+
 TEST_F(BatchProgram, ADryRunWritesNothing) {
   writeImage("src/sub/a.bmp", page(60, 40, 10, 5, 20, 15));
   const Outcome r = run(autoCrop + std::vector<std::string>{"--dry-run", "-r", "src", "out"});

@@ -2,6 +2,8 @@
 // back for the panel, and the same result as the preview's controller.
 #include <gtest/gtest.h>
 
+#include <cstring>
+
 #include "pipeline/crop_road.h"
 #include "tests/pipeline/pipeline_fixture.h"
 
@@ -9,6 +11,15 @@ namespace trimlet {
 namespace {
 
 using test::pageWithBlock;
+
+// The pixels a view reads, in a buffer of their own.
+ImageBuffer copyOfView(const ImageView& view) {
+  if (view.empty()) return ImageBuffer();
+  auto out = ImageBuffer::create(view.width(), view.height(), view.channels());
+  EXPECT_TRUE(out.ok());
+  for (int y = 0; y < view.height(); ++y) std::memcpy(out->row(y), view.row(y), out->stride());
+  return out.take();
+}
 
 CropInputs autoCrop(int tolerance = 20) {
   CropInputs in;
@@ -112,6 +123,26 @@ TEST(CropRoad, ChoosingTheBoxFromTheDetectedRectangle) {
             (CropBox{6, 0, 10, 4}));
 }
 
+TEST(CropRoad, SharingNeverHandsOutAnotherLayoutOrAPhotoPiece) {
+  const ImageBuffer page = pageWithBlock(60, 40, 10, 5, 20, 15);
+  // Alpha kept for a source without it: the result is a four-channel copy.
+  CropInputs alpha = autoCrop();
+  alpha.shareSource = true;
+  alpha.keepAlpha = true;
+  auto out = cropImage(page, alpha);
+  ASSERT_TRUE(out.ok()) << out.reason();
+  EXPECT_FALSE(out->sharedBox);
+  EXPECT_EQ(out->result.channels(), 4);
+  // The photo road cuts from turned copies: its pieces are their own.
+  CropInputs photos = autoCrop();
+  photos.shareSource = true;
+  photos.gathered.splitPhotos = 1;
+  out = cropImage(page, photos);
+  ASSERT_TRUE(out.ok()) << out.reason();
+  EXPECT_FALSE(out->sharedBox);
+  EXPECT_FALSE(out->pieceImage(0).empty());
+}
+
 // The preview's controller and the plain road give the same pixels.
 class SameAsTheController : public test::PipelineTest, public ::testing::WithParamInterface<int> {};
 
@@ -149,6 +180,17 @@ TEST_P(SameAsTheController, ForEachSetting) {
   auto out = cropImage(*read, in);
   ASSERT_TRUE(out.ok()) << out.reason();
   EXPECT_TRUE(test::SameImage(pipeline.result(), out->result));
+  EXPECT_FALSE(out->sharedBox);
+
+  // A caller that keeps the source reads a plain cut from it, and gets a
+  // copy for everything else; the pixels are the same either way.
+  in.shareSource = true;
+  auto shared = cropImage(*read, in);
+  ASSERT_TRUE(shared.ok()) << shared.reason();
+  EXPECT_EQ(bool(shared->sharedBox), GetParam() == 0);
+  EXPECT_EQ(shared->result.empty(), GetParam() == 0);
+  EXPECT_EQ(shared->resultCutLimit, out->resultCutLimit);
+  EXPECT_TRUE(test::SameImage(pipeline.result(), copyOfView(shared->pieceView(0, *read))));
 }
 
 INSTANTIATE_TEST_SUITE_P(Settings, SameAsTheController, ::testing::Values(0, 1, 2, 3));
