@@ -4,6 +4,7 @@
 #include <cstdio>
 
 #include "app/kivo_program.h"
+#include "engine/image/buffer_pool.h"
 
 int main(int argc, char* argv[]) {
   QApplication application(argc, argv);
@@ -11,6 +12,11 @@ int main(int argc, char* argv[]) {
   QApplication::setApplicationVersion(QStringLiteral("3.1"));
   QApplication::setDesktopFileName(QStringLiteral("trimlet"));
 
+  // The window's work (opening, the preview's road, turns in the manual
+  // window) runs on this thread: its large blocks are kept for the next
+  // image or angle instead of being faulted in afresh each time. Declared
+  // before the program, so the program's images go back to it first.
+  trimlet::BufferPoolScope pool;
   trimlet::KivoProgram program;
   if (!program.InitInstance(QApplication::arguments())) {
     const trimlet::CommandLine& line = program.commandLine();

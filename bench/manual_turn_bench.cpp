@@ -7,6 +7,7 @@
 #include <cstdio>
 #include <ctime>
 
+#include "engine/image/buffer_pool.h"
 #include "engine/image/image_buffer.h"
 #include "manualcrop/model/manual_crop_image.h"
 
@@ -14,6 +15,8 @@ using trimlet::ImageBuffer;
 using trimlet::ManualSource;
 
 int main() {
+  // As on the window's thread: large blocks kept from one run to the next.
+  trimlet::BufferPoolScope pool;
   auto created = ImageBuffer::create(4000, 3000, 3);
   if (!created) {
     std::fprintf(stderr, "%s\n", created.reason().c_str());

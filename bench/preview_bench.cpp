@@ -11,6 +11,7 @@
 #include <functional>
 #include <string>
 
+#include "engine/image/buffer_pool.h"
 #include "imagefile/image_format.h"
 #include "pipeline/image_pipeline.h"
 #include "pipeline/stored_settings_panel.h"
@@ -40,6 +41,8 @@ void measure(const char* name, double target, const std::function<void()>& step)
 }  // namespace
 
 int main() {
+  // As on the window's thread: large blocks kept from one run to the next.
+  trimlet::BufferPoolScope pool;
   const std::string folder =
       (std::filesystem::temp_directory_path() / "trimlet_preview_bench/").string();
   std::filesystem::create_directories(folder);
