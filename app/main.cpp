@@ -16,7 +16,7 @@ int main(int argc, char* argv[]) {
   // window) runs on this thread: its large blocks are kept for the next
   // image or angle instead of being faulted in afresh each time. Declared
   // before the program, so the program's images go back to it first.
-  trimlet::BufferPoolScope pool;
+  trimlet::BufferPoolScope pool(trimlet::kInteractivePoolBlocks, trimlet::kInteractivePoolBytes);
   trimlet::KivoProgram program;
   if (!program.InitInstance(QApplication::arguments())) {
     const trimlet::CommandLine& line = program.commandLine();

@@ -16,7 +16,7 @@ using trimlet::ManualSource;
 
 int main() {
   // As on the window's thread: large blocks kept from one run to the next.
-  trimlet::BufferPoolScope pool;
+  trimlet::BufferPoolScope pool(trimlet::kInteractivePoolBlocks, trimlet::kInteractivePoolBytes);
   auto created = ImageBuffer::create(4000, 3000, 3);
   if (!created) {
     std::fprintf(stderr, "%s\n", created.reason().c_str());

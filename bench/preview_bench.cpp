@@ -42,7 +42,7 @@ void measure(const char* name, double target, const std::function<void()>& step)
 
 int main() {
   // As on the window's thread: large blocks kept from one run to the next.
-  trimlet::BufferPoolScope pool;
+  trimlet::BufferPoolScope pool(trimlet::kInteractivePoolBlocks, trimlet::kInteractivePoolBytes);
   const std::string folder =
       (std::filesystem::temp_directory_path() / "trimlet_preview_bench/").string();
   std::filesystem::create_directories(folder);

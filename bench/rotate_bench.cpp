@@ -103,11 +103,12 @@ int table() {
        [&](int w) { return rotateImageWithWorkers(picture, -45, 0x00FFFFFF, false, w).ok(); }},
   };
   std::printf("turning a %d x %d four-byte image, best of 7 runs, milliseconds\n", width, height);
-  std::printf("fresh: every result in newly mapped memory (each page faulted in);\n"
-              "reused: the result's block kept from the run before, as a batch job or\n"
-              "the preview's thread has it after its first image\n");
-  std::printf("%-28s %10s %10s %10s %10s %10s %10s\n", "", "1 thr wall", "1 thr cpu",
-              "2 thr wall", "2 thr cpu", "1 reused", "2 reused");
+  std::printf(
+      "fresh: every result in newly mapped memory (each page faulted in);\n"
+      "reused: the result's block kept from the run before, as a batch job or\n"
+      "the preview's thread has it after its first image\n");
+  std::printf("%-28s %10s %10s %10s %10s %10s %10s\n", "", "1 thr wall", "1 thr cpu", "2 thr wall",
+              "2 thr cpu", "1 reused", "2 reused");
   for (const Case& c : cases) {
     std::printf("%-28s", c.name);
     for (int workers : {1, 2}) {
@@ -125,9 +126,10 @@ int table() {
     }
     std::printf("\n");
   }
-  std::printf("targets: any angle at most 100 ms on one core, a quarter turn at most 30 ms\n"
-              "(the window's thread and every batch job keep their blocks: read \"1 reused\";\n"
-              "\"1 thr cpu\" is a thread's first turn, its result's pages faulted in)\n");
+  std::printf(
+      "targets: any angle at most 100 ms on one core, a quarter turn at most 30 ms\n"
+      "(the window's thread and every batch job keep their blocks: read \"1 reused\";\n"
+      "\"1 thr cpu\" is a thread's first turn, its result's pages faulted in)\n");
   return 0;
 }
 

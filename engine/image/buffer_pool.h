@@ -30,6 +30,12 @@ namespace trimlet {
 
 constexpr size_t kPooledMinimumBytes = size_t(1) << 20;
 
+// Limits for a thread that turns and crops one large picture after another
+// (the window's thread): a 12-megapixel picture's cut, turned result and its
+// three-byte form stay kept between two edits.
+constexpr size_t kInteractivePoolBlocks = 6;
+constexpr size_t kInteractivePoolBytes = size_t(256) << 20;
+
 class BufferPoolScope {
  public:
   explicit BufferPoolScope(size_t maxBlocks = 4, size_t maxBytes = size_t(128) << 20);
