@@ -1,8 +1,6 @@
 // BackgroundDetector::detect: mask, noise filter and rectangle scans.
 #include "engine/detect/background_detector.h"
 
-#include <memory>
-#include <new>
 #include <string>
 
 #include "engine/detect/noise_filter.h"
@@ -27,17 +25,18 @@ Status BackgroundDetector::detect(const uint8_t* pixels, int width, int height, 
     return Status::success();
   }
 
-  // The mask lives for this detection only. The filtered mask is never held
-  // whole: the rectangle needs only where each filtered row's foreground
-  // starts and ends.
-  std::unique_ptr<uint8_t[]> mask(new (std::nothrow) uint8_t[count]);
+  // The mask lives for this detection only (a one-byte buffer, so a thread
+  // with a pool reuses its block from image to image). The filtered mask is
+  // never held whole: the rectangle needs only where each filtered row's
+  // foreground starts and ends.
+  auto mask = ImageBuffer::create(width, height, 1);
   detail::RowExtentSink extents(width, height);
   if (!mask || !extents.ok()) {
     return Status::failure("There is not enough memory to examine the image.");
   }
-  computeForegroundMask(pixels, width, height, step, background, tolerance_, mask.get());
+  computeForegroundMask(pixels, width, height, step, background, tolerance_, mask->data());
   Status filtered =
-      detail::filterRows(mask.get(), width, height, filterSize_, noiseThreshold_, extents);
+      detail::filterRows(mask->data(), width, height, filterSize_, noiseThreshold_, extents);
   if (!filtered) return filtered;
 
   detail::ScanOutcome outcome;

@@ -8,6 +8,7 @@
 #include <cstdint>
 
 #include "engine/detect/background_detector.h"
+#include "engine/detect/mask_kernel.h"
 #include "engine/detect/row_split.h"
 
 namespace trimlet {
@@ -89,7 +90,8 @@ void computeForegroundMask(const uint8_t* pixels, int width, int height, int byt
     const size_t first = size_t(firstRow) * size_t(width);
     const size_t end = size_t(endRow) * size_t(width);
     if (narrow && bytesPerPixel != 4) {
-      maskRowsTable3(pixels, first, end, background, narrowLimit, mask);
+      if (!detail::maskRowsVector3(pixels, first, end, background, narrowLimit, mask))
+        maskRowsTable3(pixels, first, end, background, narrowLimit, mask);
     } else if (narrow) {
       maskBand<int>(pixels, first, end, bytesPerPixel, background, narrowLimit, mask);
     } else {
