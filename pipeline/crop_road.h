@@ -23,7 +23,8 @@
 // result when there is one piece (the piece's own `image` then stays empty:
 // pieceImage() finds it); with several, each piece holds its image and
 // `result` is their composite (piece_layout.h) when the inputs ask for it,
-// else empty.
+// else empty. A caller that set `shareSource` reads the pieces through
+// pieceView(): a plain cut is then a box of the source, never copied.
 //
 // What the road writes back to the settings panel comes out as values in
 // CropOutcome (the inward-cut limits, the lowered side amounts, the fixed size
