@@ -31,18 +31,78 @@ namespace {
 
 constexpr int kBandRows = 128;
 
+// A view whose rows run across the source (a quarter turn either way) has
+// neighbouring rows side by side in memory. Its rows are fetched this many
+// at a time, each source cache line then read once for all of them instead
+// of once per row.
+constexpr int kRowsAtOnce = 16;
+
+// Per block: the view rows [first, first + count) of the block's window,
+// fetched together, each a line of its own starting at view column `from`.
+struct RowGroup {
+  int64_t first = -1;
+  int count = 0;
+  int64_t from = 0;
+  uint8_t* lines = nullptr;  // `count` lines of groupLineBytes() bytes
+};
+
 // One thread's working memory.
 struct Scratch {
-  Scratch(size_t bandBytes, size_t tileBytes, size_t lineBytes, size_t blocks)
+  Scratch(size_t bandBytes, size_t tileBytes, size_t lineBytes, size_t blocks, size_t groupBytes)
       : band(new uint8_t[bandBytes]()),
         tile(new uint8_t[tileBytes]()),
         line(new uint8_t[lineBytes]),
-        rows(new int64_t[3 * blocks]) {}
+        rows(new int64_t[3 * blocks]),
+        groupLines(new uint8_t[groupBytes]),
+        groups(blocks) {
+    for (size_t b = 0; b < blocks && groupBytes > 0; ++b)
+      groups[b].lines = groupLines.get() + b * (groupBytes / blocks);
+  }
   std::unique_ptr<uint8_t[]> band;  // kBandRows rows of W1 pixels, then the left parts
   std::unique_ptr<uint8_t[]> tile;
   std::unique_ptr<uint8_t[]> line;  // a window of a quarter-turned source row
   std::unique_ptr<int64_t[]> rows;  // three numbers per block (see shearInBands)
+  std::unique_ptr<uint8_t[]> groupLines;
+  std::vector<RowGroup> groups;  // per block, for views across the source
 };
+
+// Whether the view's rows lie side by side in the source (|rowStep| = 1).
+bool rowsSideBySide(const QuarterView& view) { return view.rowStep == 1 || view.rowStep == -1; }
+
+// The bytes of one fetched line: the block's window, widened by how far the
+// offsets of kRowsAtOnce rows can move apart (|t| <= 1 per row) and by the
+// two pixels the skew reads before it.
+size_t groupLineBytes(int widestBlock) { return (size_t(widestBlock) + kRowsAtOnce + 4) * 4; }
+
+// Fetches view rows [i, i + kRowsAtOnce) (fewer at the end) of one block's
+// window [begin, end) into `group`: for every view column the rows' pixels
+// lie side by side in the source, so each is one short contiguous read.
+void fetchRowGroup(const QuarterView& view, const LineSkews& firstRows, int64_t i, int begin,
+                   int end, size_t lineBytes, RowGroup* group) {
+  const int n = view.width;
+  const int count = int(std::min<int64_t>(kRowsAtOnce, view.height - i));
+  int64_t lowOffset = INT64_MAX, highOffset = INT64_MIN;
+  for (int k = 0; k < count; ++k) {
+    const int64_t o = firstRows[int(i + k)].offset;
+    lowOffset = std::min(lowOffset, o);
+    highOffset = std::max(highOffset, o);
+  }
+  const int64_t from = std::max<int64_t>(0, int64_t(begin) - highOffset - 2);
+  const int64_t to = std::min<int64_t>(n, int64_t(end) - lowOffset);
+  group->first = i;
+  group->count = count;
+  group->from = from;
+  const ptrdiff_t rowStep = view.rowStep;
+  // Each view column is another source row: ask for the ones ahead early,
+  // as no prefetcher follows steps that long.
+  constexpr int kAhead = 16;
+  for (int64_t x = from; x < to; ++x) {
+    const uint8_t* at = view.pixels + (view.origin + i * rowStep + x * view.pixelStep) * 4;
+    if (x + kAhead < to) __builtin_prefetch(at + kAhead * view.pixelStep * 4);
+    uint8_t* out = group->lines + (x - from) * 4;
+    for (int k = 0; k < count; ++k, at += rowStep * 4, out += lineBytes) std::memcpy(out, at, 4);
+  }
+}
 
 // Positions [begin, end) of the first shear's row i into `out`.
 void firstShearWindow(const QuarterView& view, const ShearPlan& plan, const LineWeight& weight,
@@ -110,11 +170,14 @@ void shearInBands(const QuarterView& view, const ShearPlan& plan, ImageBuffer* o
   const size_t tileBytes = tileRows * tileStride;
   const size_t blockCount = columns.blocks().size();
   const int parts = std::clamp(workers, 1, kMaxWorkers);
+  const bool grouped = rowsSideBySide(view);
+  const size_t groupLine = groupLineBytes(columns.widestBlock());
   std::vector<Scratch> scratch;
   scratch.reserve(parts);
   for (int p = 0; p < parts; ++p)
     scratch.emplace_back((kBandRows + 1) * rowBytes, blockCount * tileBytes + kPixelSlack,
-                         tileStride + 8, blockCount);
+                         tileStride + 8, blockCount,
+                         grouped ? blockCount * kRowsAtOnce * groupLine : 0);
 
   runInParts(H2, parts, [&](int part, int begin, int end) {
     uint8_t* band = scratch[part].band.get();
@@ -151,9 +214,18 @@ void shearInBands(const QuarterView& view, const ShearPlan& plan, ImageBuffer* o
         const auto [from, to] = blocksReading(i, fresh, highs, blockCount, columns.rising());
         for (size_t b = from; b < to; ++b) {
           const ColumnPlan::Block& block = columns.blocks()[b];
-          firstShearWindow(view, plan, firstRows[int(i)], i, block.begin, block.end,
-                           tiles + b * tileBytes + (i - lows[b]) * tileStride,
-                           scratch[part].line.get());
+          uint8_t* tileRow = tiles + b * tileBytes + (i - lows[b]) * tileStride;
+          if (!grouped) {
+            firstShearWindow(view, plan, firstRows[int(i)], i, block.begin, block.end, tileRow,
+                             scratch[part].line.get());
+            continue;
+          }
+          RowGroup& group = scratch[part].groups[b];
+          if (i < group.first || i >= group.first + group.count)
+            fetchRowGroup(view, firstRows, i, block.begin, block.end, groupLine, &group);
+          skewWindow(group.lines + (i - group.first) * groupLine, group.from, view.width,
+                     firstRows[int(i)], block.begin, block.end, tileRow, plan.background,
+                     plan.edgeBlending);
         }
       }
       for (size_t b = 0; b < blockCount; ++b) {
