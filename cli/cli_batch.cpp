@@ -136,7 +136,9 @@ class TurnPolicy : public OverwritePolicy {
   }
   bool keepExisting(std::string& path) override {
     takeCheckTurn();
-    shared_.inFlight.waitUntilFree(path);
+    // (A target of this file's own is never waited for: its write is done.)
+    if (std::find(claimed_.begin(), claimed_.end(), path) == claimed_.end())
+      shared_.inFlight.waitUntilFree(path);
     const bool keep = shared_.overwrite.CheckOverwrite(path);
     if (!keep) {
       shared_.inFlight.claim(path);
