@@ -75,21 +75,30 @@ struct ColourField {
 
 // --- Row makers. ----------------------------------------------------------
 
-SettingRow integer(SettingOwner owner, const char* section, const char* name, SettingKind kind,
-                   IntField f, int defaultValue, int low, int high, const char* help,
-                   const char* const* choices = nullptr) {
+// What every row states: where it is stored, its kind and field, its
+// default and range, and its help.
+SettingRow baseRow(SettingOwner owner, const char* section, const char* name, SettingKind kind,
+                   const char* field, int defaultValue, const char* defaultText, int low, int high,
+                   const char* help) {
   SettingRow row{};
   row.owner = owner;
   row.section = section;
   row.name = name;
   row.kind = kind;
-  row.field = f.name;
+  row.field = field;
   row.defaultValue = defaultValue;
-  row.defaultText = "";
+  row.defaultText = defaultText;
   row.low = low;
   row.high = high;
-  row.choices = choices;
   row.help = help;
+  return row;
+}
+
+SettingRow integer(SettingOwner owner, const char* section, const char* name, SettingKind kind,
+                   IntField f, int defaultValue, int low, int high, const char* help,
+                   const char* const* choices = nullptr) {
+  SettingRow row = baseRow(owner, section, name, kind, f.name, defaultValue, "", low, high, help);
+  row.choices = choices;
   row.getInt = f.get;
   row.setInt = f.set;
   return row;
@@ -131,17 +140,8 @@ SettingRow choice(SettingOwner owner, const char* section, const char* name, Int
 SettingRow realPart(SettingOwner owner, const char* section, const char* name, SettingKind kind,
                     RealField f, int defaultValue, const char* defaultText, int low, int high,
                     const char* help) {
-  SettingRow row{};
-  row.owner = owner;
-  row.section = section;
-  row.name = name;
-  row.kind = kind;
-  row.field = f.name;
-  row.defaultValue = defaultValue;
-  row.defaultText = defaultText;
-  row.low = low;
-  row.high = high;
-  row.help = help;
+  SettingRow row =
+      baseRow(owner, section, name, kind, f.name, defaultValue, defaultText, low, high, help);
   row.getReal = f.get;
   row.setReal = f.set;
   row.clampForStore = f.clampForStore;
@@ -149,17 +149,7 @@ SettingRow realPart(SettingOwner owner, const char* section, const char* name, S
 }
 
 SettingRow colour(SettingOwner owner, const char* section, ColourField f, const char* help) {
-  SettingRow row{};
-  row.owner = owner;
-  row.section = section;
-  row.name = "";
-  row.kind = SettingKind::kColour;
-  row.field = f.name;
-  row.defaultValue = 255;
-  row.defaultText = "";
-  row.low = 0;
-  row.high = 255;
-  row.help = help;
+  SettingRow row = baseRow(owner, section, "", SettingKind::kColour, f.name, 255, "", 0, 255, help);
   row.getColour = f.get;
   row.setColour = f.set;
   return row;
